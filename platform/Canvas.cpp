@@ -1,0 +1,190 @@
+#include "Canvas.h"
+
+#include "Bitmap.h"
+#include "Colors.h"
+#include "qt/BitmapAccess.h"
+#include "qt/ColorMap.h"
+#include "qt/FontMap.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cstring>
+
+namespace {
+
+Qt::PenStyle ToQtPenStyle(TPenStyle style) {
+    switch (style) {
+    case psSolid: return Qt::SolidLine;
+    case psDash: return Qt::DashLine;
+    case psDot: return Qt::DotLine;
+    case psDashDot: return Qt::DashDotLine;
+    case psDashDotDot: return Qt::DashDotDotLine;
+    case psClear: return Qt::NoPen;
+    }
+    return Qt::SolidLine;
+}
+
+std::uint32_t ToPixel(TColor color) {
+    TColor rgb = ColorToRGB(color);
+    return 0xFF000000u | (std::uint32_t(GetRValue(rgb)) << 16) |
+           (std::uint32_t(GetGValue(rgb)) << 8) | GetBValue(rgb);
+}
+
+} // namespace
+
+TCanvas::TCanvas(TBitmap* target) { SetTarget(target); }
+
+void TCanvas::SetTarget(TBitmap* target, TPoint origin, const TRect& clip) {
+    FTarget = target;
+    FOrigin = origin;
+    FClip = target ? clip.Intersect({0, 0, target->Width(), target->Height()}) : TRect{};
+}
+
+void TCanvas::SetTarget(TBitmap* target) {
+    SetTarget(target, {}, target ? TRect{0, 0, target->Width(), target->Height()} : TRect{});
+}
+
+template <class Paint>
+void TCanvas::WithPainter(Paint paint) {
+    if (!FTarget || FClip.IsEmpty())
+        return;
+    QPainter painter(&TBitmapAccess::Image(*FTarget));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setClipRect(QRect(FClip.Left, FClip.Top, FClip.Width(), FClip.Height()));
+    painter.translate(FOrigin.X, FOrigin.Y);
+    paint(painter);
+}
+
+void TCanvas::FillTargetRect(const TRect& targetRect, TColor color) {
+    TRect r = targetRect.Intersect(FClip);
+    if (r.IsEmpty())
+        return;
+    std::uint32_t pixel = ToPixel(color);
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(FTarget->ScanLine(y));
+        std::fill(row + r.Left, row + r.Right, pixel);
+    }
+}
+
+void TCanvas::FillRect(const TRect& rect) {
+    if (FTarget && FBrush.Style() != bsClear)
+        FillTargetRect(rect.Offset(FOrigin.X, FOrigin.Y), FBrush.Color());
+}
+
+void TCanvas::Rectangle(const TRect& rect) {
+    if (!FTarget)
+        return;
+    TRect r = rect.Offset(FOrigin.X, FOrigin.Y);
+    bool outlined = FPen.Style() != psClear;
+    if (FBrush.Style() != bsClear) {
+        // Without an outline the fill leaves the right and bottom edge out,
+        // as the classic rectangle does.
+        TRect inner = outlined ? TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}
+                               : TRect{r.Left, r.Top, r.Right - 1, r.Bottom - 1};
+        FillTargetRect(inner, FBrush.Color());
+    }
+    if (!outlined)
+        return;
+    if (FPen.Style() == psSolid) {
+        FillTargetRect({r.Left, r.Top, r.Right, r.Top + 1}, FPen.Color());
+        FillTargetRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}, FPen.Color());
+        FillTargetRect({r.Left, r.Top, r.Left + 1, r.Bottom}, FPen.Color());
+        FillTargetRect({r.Right - 1, r.Top, r.Right, r.Bottom}, FPen.Color());
+        return;
+    }
+    WithPainter([&](QPainter& p) {
+        p.setPen(QPen(ToQColor(FPen.Color()), 0, ToQtPenStyle(FPen.Style())));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
+    });
+}
+
+void TCanvas::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight) {
+    WithPainter([&](QPainter& p) {
+        p.setPen(QPen(ToQColor(FPen.Color()), 0, ToQtPenStyle(FPen.Style())));
+        p.setBrush(FBrush.Style() == bsClear ? QBrush() : QBrush(ToQColor(FBrush.Color())));
+        p.drawRoundedRect(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1),
+                          cornerWidth / 2.0, cornerHeight / 2.0);
+    });
+}
+
+void TCanvas::Ellipse(const TRect& rect) {
+    WithPainter([&](QPainter& p) {
+        p.setPen(QPen(ToQColor(FPen.Color()), 0, ToQtPenStyle(FPen.Style())));
+        p.setBrush(FBrush.Style() == bsClear ? QBrush() : QBrush(ToQColor(FBrush.Color())));
+        p.drawEllipse(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
+    });
+}
+
+void TCanvas::TextOut(int x, int y, const String& text) {
+    QFont font = ToQFont(FFont);
+    font.setStyleStrategy(QFont::NoAntialias);
+    WithPainter([&](QPainter& p) {
+        QFontMetrics metrics(font);
+        QString qtext = QString::fromStdString(text);
+        if (FBrush.Style() != bsClear)
+            p.fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.height()),
+                       ToQColor(FBrush.Color()));
+        p.setFont(font);
+        p.setPen(ToQColor(FFont.Color()));
+        p.drawText(x, y + metrics.ascent(), qtext);
+    });
+}
+
+int TCanvas::TextWidth(const String& text) {
+    return QFontMetrics(ToQFont(FFont)).horizontalAdvance(QString::fromStdString(text));
+}
+
+int TCanvas::TextHeight(const String&) { return QFontMetrics(ToQFont(FFont)).height(); }
+
+TColor TCanvas::Pixel(int x, int y) const {
+    TPoint p{x + FOrigin.X, y + FOrigin.Y};
+    if (!FTarget || !FClip.Contains(p))
+        return clNone;
+    return FTarget->Pixel(p.X, p.Y);
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color) {
+    if (FTarget)
+        FillTargetRect({x + FOrigin.X, y + FOrigin.Y, x + FOrigin.X + 1, y + FOrigin.Y + 1}, color);
+}
+
+void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect) {
+    if (source.FTarget)
+        CopyPixels(dest, *source.FTarget, sourceRect.Offset(source.FOrigin.X, source.FOrigin.Y),
+                   source.FClip);
+}
+
+void TCanvas::CopyPixels(const TRect& dest, const TBitmap& source, const TRect& from,
+                         const TRect& sourceClip) {
+    if (!FTarget)
+        return;
+    TRect to = dest.Offset(FOrigin.X, FOrigin.Y);
+    if (from.Width() != to.Width() || from.Height() != to.Height()) {
+        QImage part = TBitmapAccess::Image(source).copy(
+            QRect(from.Left, from.Top, from.Width(), from.Height()));
+        WithPainter([&](QPainter& p) {
+            p.drawImage(QRect(dest.Left, dest.Top, dest.Width(), dest.Height()), part);
+        });
+        return;
+    }
+    // Equal sizes: a plain copy of the pixels that both clips allow.
+    int dx = from.Left - to.Left;
+    int dy = from.Top - to.Top;
+    TRect visible = to.Intersect(FClip).Intersect(sourceClip.Offset(-dx, -dy));
+    for (int y = visible.Top; y < visible.Bottom; ++y)
+        std::memmove(FTarget->ScanLine(y) + 4 * visible.Left,
+                     source.ScanLine(y + dy) + 4 * (visible.Left + dx), 4 * visible.Width());
+}
+
+void TCanvas::Draw(int x, int y, const TGraphic& graphic) {
+    graphic.Draw(*this, {x, y, x + graphic.Width(), y + graphic.Height()});
+}
+
+void TCanvas::StretchDraw(const TRect& rect, const TGraphic& graphic) { graphic.Draw(*this, rect); }
+
+void TCanvas::DrawBitmap(const TRect& dest, const TBitmap& bitmap) {
+    TRect whole{0, 0, bitmap.Width(), bitmap.Height()};
+    CopyPixels(dest, bitmap, whole, whole);
+}

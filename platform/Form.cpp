@@ -1,0 +1,290 @@
+#include "Form.h"
+
+#include "Application.h"
+#include "MainMenu.h"
+#include "PropertyTable.h"
+#include "Screen.h"
+#include "qt/FontMap.h"
+#include "qt/FormWindow.h"
+#include "qt/WidgetBinding.h"
+
+#include <QMenuBar>
+
+void TForm::DefineProperties(TPropertyTable& table) {
+    TControl::DefineProperties(table);
+    DefineFontProperties(table);
+    table.Text<TForm>("Caption", &TForm::SetCaption);
+    table.Integer<TForm>("ClientWidth", &TForm::SetClientWidth);
+    table.Integer<TForm>("ClientHeight", &TForm::SetClientHeight);
+    table.Color<TForm>("Color", &TForm::SetColor);
+    table.Reference("Menu", &TForm::SetMenu);
+    table.Enumeration<TForm, TWindowState>(
+        "WindowState", &TForm::SetWindowState,
+        {{"wsNormal", wsNormal}, {"wsMinimized", wsMinimized}, {"wsMaximized", wsMaximized}});
+    table.Enumeration<TForm, TFormBorderStyle>("BorderStyle", &TForm::SetBorderStyle,
+                                               {{"bsNone", bsNone},
+                                                {"bsSingle", bsSingle},
+                                                {"bsSizeable", bsSizeable},
+                                                {"bsDialog", bsDialog},
+                                                {"bsToolWindow", bsToolWindow},
+                                                {"bsSizeToolWin", bsSizeToolWin}});
+    table.Enumeration<TForm, TFormStyle>("FormStyle", &TForm::SetFormStyle,
+                                         {{"fsNormal", fsNormal}, {"fsStayOnTop", fsStayOnTop}});
+    table.Enumeration<TForm, TPosition>("Position", &TForm::SetPosition,
+                                        {{"poDesigned", poDesigned},
+                                         {"poDefault", poDefault},
+                                         {"poDefaultPosOnly", poDefaultPosOnly},
+                                         {"poDefaultSizeOnly", poDefaultSizeOnly},
+                                         {"poScreenCenter", poScreenCenter},
+                                         {"poMainFormCenter", poMainFormCenter}});
+    table.Boolean<TForm>("AutoScroll", &TForm::SetAutoScroll);
+    table.Integer<TForm>("PixelsPerInch", &TForm::SetPixelsPerInch);
+    table.Integer<TForm>("TextHeight", &TForm::SetTextHeight);
+    table.Event("OnCreate", &TForm::OnCreate);
+    table.Event("OnClose", &TForm::OnClose);
+}
+
+TForm::TForm(TComponent* owner) : TWinControl(owner), FWindow(new TFormWindow(this)) {
+    BindWidget(FWindow, this);
+    Widget()->setParent(FWindow);
+    Widget()->show();
+    FWindow->setFont(ToQFont(Font()));
+    Font().OnChange = [this] {
+        FWindow->setFont(ToQFont(Font()));
+        Invalidate();
+    };
+    SetVisible(false);
+    SetBounds(0, 0, 320, 240);
+    Screen->AddForm(this);
+}
+
+TForm::~TForm() {
+    BeginDestroying();
+    DestroyComponents();
+    SetMenu(nullptr);
+    Screen->RemoveForm(this);
+    Application->FormDestroyed(this);
+    Widget()->setParent(nullptr); // the base class deletes the client area itself
+    delete FWindow;
+}
+
+void TForm::SetCaption(const String& caption) {
+    if (caption == FCaption)
+        return;
+    FCaption = caption;
+    FWindow->setWindowTitle(QString::fromStdString(caption));
+}
+
+TPoint TForm::FrameExtra() const {
+    QRect frame = FWindow->frameGeometry();
+    return {frame.width() - FWindow->width(), frame.height() - FWindow->height()};
+}
+
+int TForm::MenuBarHeight() const {
+    if (!FMenu || FMenu->Bar()->actions().isEmpty())
+        return 0;
+    int height = FMenu->Bar()->heightForWidth(FWindow->width());
+    return height >= 0 ? height : FMenu->Bar()->sizeHint().height();
+}
+
+int TForm::ClientWidth() const { return FWindow->width(); }
+
+int TForm::ClientHeight() const { return FWindow->height() - MenuBarHeight(); }
+
+void TForm::SetClientWidth(int width) { SetWidth(width + FrameExtra().X); }
+
+void TForm::SetClientHeight(int height) {
+    SetHeight(height + MenuBarHeight() + FrameExtra().Y);
+}
+
+void TForm::LayOutWindow() {
+    int menuHeight = MenuBarHeight();
+    if (FMenu) {
+        FMenu->Bar()->setGeometry(0, 0, FWindow->width(), menuHeight);
+        FMenu->Bar()->setVisible(menuHeight > 0);
+    }
+    Widget()->setGeometry(0, menuHeight, FWindow->width(), FWindow->height() - menuHeight);
+}
+
+void TForm::MenuBarChanged() {
+    LayOutWindow();
+    Realign();
+}
+
+void TForm::BoundsChanged(int, int) {
+    if (!FFollowingWindow) {
+        TPoint extra = FrameExtra();
+        FWindow->move(Left(), Top());
+        FWindow->resize(std::max(1, Width() - extra.X), std::max(1, Height() - extra.Y));
+    }
+    LayOutWindow();
+    Realign();
+}
+
+void TForm::WindowGeometryChanged() {
+    QRect frame = FWindow->frameGeometry();
+    FFollowingWindow = true;
+    try {
+        SetBounds(frame.x(), frame.y(), frame.width(), frame.height());
+    } catch (...) {
+        FFollowingWindow = false;
+        throw;
+    }
+    FFollowingWindow = false;
+    LayOutWindow();
+    Realign();
+}
+
+void TForm::WindowStateChanged() {
+    Qt::WindowStates state = FWindow->windowState();
+    if (state & Qt::WindowMinimized)
+        FWindowState = wsMinimized;
+    else if (state & Qt::WindowMaximized)
+        FWindowState = wsMaximized;
+    else
+        FWindowState = wsNormal;
+}
+
+void TForm::SetWindowState(TWindowState state) {
+    if (state == FWindowState)
+        return;
+    FWindowState = state;
+    if (Visible())
+        ShowWindow();
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+    if (style == FBorderStyle)
+        return;
+    FBorderStyle = style;
+    UpdateWindowFlags();
+}
+
+void TForm::SetFormStyle(TFormStyle style) {
+    if (style == FFormStyle)
+        return;
+    FFormStyle = style;
+    UpdateWindowFlags();
+}
+
+void TForm::UpdateWindowFlags() {
+    Qt::WindowFlags flags = Qt::Window;
+    if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin)
+        flags = Qt::Tool;
+    else if (FBorderStyle == bsDialog)
+        flags = Qt::Dialog;
+    if (FFormStyle == fsStayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    bool wasVisible = FWindow->isVisible();
+    FWindow->setWindowFlags(flags);
+    if (wasVisible)
+        ShowWindow();
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+    if (menu == FMenu)
+        return;
+    if (FMenu) {
+        FMenu->Bar()->hide();
+        FMenu->Bar()->setParent(nullptr);
+        FMenu->FForm = nullptr;
+    }
+    FMenu = menu;
+    if (FMenu) {
+        if (FMenu->FForm)
+            FMenu->FForm->SetMenu(nullptr);
+        FMenu->FForm = this;
+        FMenu->Bar()->setParent(FWindow);
+        FMenu->Bar()->show();
+    }
+    if (!Destroying()) {
+        LayOutWindow();
+        Realign();
+    }
+}
+
+void TForm::SetAlign(TAlign align) {
+    TControl::SetAlign(align);
+    if (align == alClient && !Loading())
+        SizeToWorkArea();
+}
+
+void TForm::SizeToWorkArea() {
+    TRect area = Screen->WorkAreaRect();
+    SetBounds(area.Left, area.Top, area.Width(), area.Height());
+}
+
+void TForm::SetConstraints(const TSizeConstraints& constraints) {
+    TControl::SetConstraints(constraints);
+    TPoint extra = FrameExtra();
+    FWindow->setMinimumSize(std::max(0, constraints.MinWidth - extra.X),
+                            std::max(0, constraints.MinHeight - extra.Y));
+}
+
+bool TForm::Showing() const { return FWindow->isVisible(); }
+
+TPoint TForm::ClientToScreen(TPoint point) const {
+    QPoint global = Widget()->mapToGlobal(QPoint(point.X, point.Y));
+    return {global.x(), global.y()};
+}
+
+void TForm::VisibleChanged() { UpdateWidgetVisibility(); }
+
+void TForm::UpdateWidgetVisibility() {
+    if (Visible())
+        ShowWindow();
+    else
+        FWindow->hide();
+}
+
+void TForm::ShowWindow() {
+    switch (FWindowState) {
+    case wsMaximized:
+        FWindow->showMaximized();
+        break;
+    case wsMinimized:
+        FWindow->showMinimized();
+        break;
+    default:
+        if (Align() == alClient)
+            SizeToWorkArea();
+        FWindow->showNormal();
+        break;
+    }
+    FWindow->raise();
+}
+
+void TForm::Close() {
+    TCloseAction action = caHide;
+    if (OnClose)
+        OnClose(this, action);
+    if (action == caNone)
+        return;
+    if (Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    switch (action) {
+    case caMinimize:
+        SetWindowState(wsMinimized);
+        break;
+    case caFree:
+        Hide();
+        Application->Release(this);
+        break;
+    default:
+        Hide();
+        break;
+    }
+}
+
+void TForm::Loaded() {
+    TWinControl::Loaded();
+    if (Align() == alClient)
+        SizeToWorkArea();
+}
+
+void TForm::DoCreate() {
+    if (OnCreate)
+        OnCreate(this);
+}

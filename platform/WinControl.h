@@ -1,0 +1,79 @@
+#pragma once
+
+#include "Canvas.h"
+#include "Control.h"
+
+#include <vector>
+
+class QWidget;
+class TBitmap;
+
+// A control with a window: it holds child controls and paints them. Its own
+// Paint and its graphic children draw into one 32-bit back buffer, which then
+// goes to the screen in one copy.
+class TWinControl : public TControl {
+public:
+    explicit TWinControl(TComponent* owner);
+    ~TWinControl() override;
+    String ClassName() const override { return "TWinControl"; }
+
+    void SetParent(TWinControl* parent) override;
+
+    // Child controls, windowed and graphic, in control order: later ones are
+    // painted above earlier ones.
+    int ControlCount() const { return int(FControls.size()); }
+    TControl* Controls(int index) const { return FControls.at(index); }
+    // The topmost visible child whose rectangle holds the point (client
+    // coordinates), or nullptr.
+    TControl* ControlAtPos(TPoint point, bool allowDisabled) const;
+
+    void Invalidate() override;
+    void InvalidateRect(const TRect& rect);
+    void Update() override;
+    void BringToFront() override;
+    // Places the aligned and anchored children for the current client size.
+    void Realign();
+
+    bool Showing() const override;
+    bool Focused() const;
+    void SetFocus();
+    TPoint ClientToScreen(TPoint point) const override;
+
+    // The canvas the control paints on; valid while it paints.
+    TCanvas& Canvas() { return FCanvas; }
+
+    void Loaded() override;
+
+protected:
+    // For controls over a ready-made widget of the toolkit.
+    TWinControl(TComponent* owner, QWidget* widget);
+    QWidget* Widget() const { return FWidget; }
+
+    virtual void Paint() {}
+    void BoundsChanged(int oldWidth, int oldHeight) override;
+    void VisibleChanged() override;
+    // Shows or hides the widget as Visible and the parent say.
+    virtual void UpdateWidgetVisibility();
+
+private:
+    friend class TControl;
+    friend class TWinWidget;
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+    void MoveControlToEnd(TControl* control);
+    void AlignChildren();
+
+    void PaintWindow(const TRect& update);
+    void PaintGraphicChildren(TBitmap& buffer, const TRect& update);
+    TControl* MouseTarget(TPoint point) const;
+    void MousePressed(TMouseButton button, TShiftState shift, TPoint point, bool doubleClick);
+    void MouseMoved(TShiftState shift, TPoint point);
+    void MouseReleased(TMouseButton button, TShiftState shift, TPoint point);
+
+    QWidget* FWidget = nullptr;
+    std::vector<TControl*> FControls;
+    TCanvas FCanvas;
+    TControl* FMouseCapture = nullptr;
+    bool FClickPending = false;
+    bool FAligning = false;
+};
