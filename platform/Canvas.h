@@ -26,6 +26,22 @@ public:
     void SetTarget(TBitmap* target);
     TBitmap* Target() const { return FTarget; }
 
+    // Points the canvas at a bitmap for the length of a paint and away from
+    // it again when the paint ends, also by an exception.
+    class TTargetScope {
+    public:
+        TTargetScope(TCanvas& canvas, TBitmap* target, TPoint origin, const TRect& clip)
+            : FCanvas(canvas) {
+            canvas.SetTarget(target, origin, clip);
+        }
+        ~TTargetScope() { FCanvas.SetTarget(nullptr); }
+        TTargetScope(const TTargetScope&) = delete;
+        TTargetScope& operator=(const TTargetScope&) = delete;
+
+    private:
+        TCanvas& FCanvas;
+    };
+
     TPen& Pen() { return FPen; }
     TBrush& Brush() { return FBrush; }
     TFont& Font() { return FFont; }

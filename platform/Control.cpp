@@ -219,7 +219,9 @@ void TControl::SetAutoSize(bool autoSize) {
 }
 
 void TControl::AdjustSize() {
-    if (!Loading())
+    // Like a window that does not exist yet, a control without a parent keeps
+    // its size until it is next resized.
+    if (!Loading() && FParent)
         SetBounds(FLeft, FTop, FWidth, FHeight);
 }
 

@@ -113,7 +113,8 @@ public:
 protected:
     // Consulted while AutoSize is on; may change the proposed size.
     virtual bool CanAutoSize(int& newWidth, int& newHeight);
-    // Re-applies auto-size with the current bounds (not while loading).
+    // Re-applies auto-size with the current bounds (not while loading, nor
+    // before the control has a parent).
     void AdjustSize();
     // Called after the bounds changed, with the old size.
     virtual void BoundsChanged(int oldWidth, int oldHeight);

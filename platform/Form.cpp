@@ -238,6 +238,7 @@ void TForm::UpdateWidgetVisibility() {
 }
 
 void TForm::ShowWindow() {
+    bool wasVisible = FWindow->isVisible();
     switch (FWindowState) {
     case wsMaximized:
         FWindow->showMaximized();
@@ -251,7 +252,8 @@ void TForm::ShowWindow() {
         FWindow->showNormal();
         break;
     }
-    FWindow->raise();
+    if (wasVisible)
+        FWindow->raise(); // a window shown anew is on top already
 }
 
 void TForm::Close() {

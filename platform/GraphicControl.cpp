@@ -3,11 +3,7 @@
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
 void TGraphicControl::PaintOn(TBitmap& buffer, TPoint origin, const TRect& clip) {
-    FCanvas.SetTarget(&buffer, origin, clip);
-    struct Detach {
-        TCanvas& Canvas;
-        ~Detach() { Canvas.SetTarget(nullptr); }
-    } detach{FCanvas};
+    TCanvas::TTargetScope scope(FCanvas, &buffer, origin, clip);
     FCanvas.Font().Assign(Font());
     Paint();
 }

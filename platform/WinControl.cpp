@@ -179,26 +179,28 @@ void TWinControl::AlignChildren() {
 
 void TWinControl::PaintWindow(const TRect& update) {
     TBitmap& buffer = BackBuffer(update.Width(), update.Height());
-    TPoint origin{-update.Left, -update.Top};
-    TRect bufferClip{0, 0, update.Width(), update.Height()};
-    FCanvas.SetTarget(&buffer, origin, bufferClip);
+    PaintArea(buffer, update);
+    QPainter painter(FWidget);
+    painter.drawImage(QPoint(update.Left, update.Top), TBitmapAccess::Image(buffer),
+                      QRect(0, 0, update.Width(), update.Height()));
+}
+
+void TWinControl::PaintTo(TBitmap& target) {
+    target.SetSize(ClientWidth(), ClientHeight());
+    PaintArea(target, ClientRect());
+}
+
+void TWinControl::PaintArea(TBitmap& buffer, const TRect& area) {
+    TCanvas::TTargetScope scope(FCanvas, &buffer, {-area.Left, -area.Top},
+                                {0, 0, area.Width(), area.Height()});
     FCanvas.Font().Assign(Font());
     if (!Opaque()) {
         FCanvas.Brush().SetStyle(bsSolid);
         FCanvas.Brush().SetColor(Color());
-        FCanvas.FillRect(update);
+        FCanvas.FillRect(area);
     }
-    try {
-        Paint();
-        PaintGraphicChildren(buffer, update);
-    } catch (...) {
-        FCanvas.SetTarget(nullptr);
-        throw;
-    }
-    FCanvas.SetTarget(nullptr);
-    QPainter painter(FWidget);
-    painter.drawImage(QPoint(update.Left, update.Top), TBitmapAccess::Image(buffer),
-                      QRect(0, 0, update.Width(), update.Height()));
+    Paint();
+    PaintGraphicChildren(buffer, area);
 }
 
 void TWinControl::PaintGraphicChildren(TBitmap& buffer, const TRect& update) {

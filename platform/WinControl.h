@@ -39,6 +39,10 @@ public:
     void SetFocus();
     TPoint ClientToScreen(TPoint point) const override;
 
+    // Paints the whole client area, graphic children included, into the
+    // bitmap, as the screen would show it.
+    void PaintTo(TBitmap& target);
+
     // The canvas the control paints on; valid while it paints.
     TCanvas& Canvas() { return FCanvas; }
 
@@ -64,6 +68,9 @@ private:
     void AlignChildren();
 
     void PaintWindow(const TRect& update);
+    // Paints area (client coordinates) into buffer, whose top-left pixel
+    // stands for the area's top-left corner.
+    void PaintArea(TBitmap& buffer, const TRect& area);
     void PaintGraphicChildren(TBitmap& buffer, const TRect& update);
     TControl* MouseTarget(TPoint point) const;
     void MousePressed(TMouseButton button, TShiftState shift, TPoint point, bool doubleClick);

@@ -3,6 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-// Bytes of a small ICC version 2 display profile for sRGB, so that colour-managed viewers show
-// the photograph's colours as they were drawn.
+// A small ICC version 2 display profile for sRGB, so that colour-managed viewers show the
+// photograph's colours as they were drawn.
 std::vector<std::uint8_t> buildSrgbIccProfile();

@@ -1,20 +1,15 @@
 #pragma once
 
 #include "prng.h"
-#include "rgb_image.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-// Colour with samples on the 0..255 scale, kept in floating point so that blending, lighting
-// and noise do not produce banding before the final rounding.
+// Colour on the 0..255 scale, in floating point so blending and lighting do not band.
 struct Color {
-    double r = 0;
-    double g = 0;
-    double b = 0;
+    double r = 0, g = 0, b = 0;
 };
-
 constexpr Color rgb(int r, int g, int b) {
     return {double(r), double(g), double(b)};
 }
@@ -25,12 +20,12 @@ inline Color scaled(Color c, double f) {
     return {c.r * f, c.g * f, c.b * f};
 }
 
-struct RectF {
-    double x = 0;
-    double y = 0;
-    double w = 0;
-    double h = 0;
+struct PointF {
+    double x = 0, y = 0;
+};
 
+struct RectF {
+    double x = 0, y = 0, w = 0, h = 0;
     constexpr double right() const { return x + w; }
     constexpr double bottom() const { return y + h; }
     constexpr double centerX() const { return x + w / 2; }
@@ -42,54 +37,47 @@ struct RectF {
 // Signed distance from (px, py) to a rectangle with rounded corners; negative inside.
 double roundedRectDistance(const RectF& r, double radius, double px, double py);
 
-class Raster {
-public:
-    Raster(int width, int height, Color fill = {})
-        : width_(width)
-        , height_(height)
-        , pixels_(std::size_t(width) * height, fill) {}
-    int width() const { return width_; }
-    int height() const { return height_; }
-    Color& at(int x, int y) { return pixels_[std::size_t(y) * width_ + x]; }
-    const Color& at(int x, int y) const { return pixels_[std::size_t(y) * width_ + x]; }
+struct Raster {
+    Raster(int w, int h)
+        : width(w)
+        , height(h)
+        , pixels(std::size_t(w) * h) {}
+    Color& at(int x, int y) { return pixels[std::size_t(y) * width + x]; }
+    const Color& at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
 
-private:
-    int width_;
-    int height_;
-    std::vector<Color> pixels_;
+    int width, height;
+    std::vector<Color> pixels;
 };
 
-// Draws in picture coordinates onto a raster `supersampling` times larger in each direction.
-// Shrinking it at the end gives every edge the soft, anti-aliased look of a camera image.
+// Draws in picture coordinates onto a raster `supersampling` times larger in each direction;
+// shrinking it at the end gives edges the soft, anti-aliased look of a camera image.
 class Canvas {
 public:
-    Canvas(int width, int height, int supersampling);
+    Canvas(int width, int height, int supersampling)
+        : samples_(width * supersampling, height * supersampling)
+        , factor_(supersampling) {}
 
-    // Calls shader(x, y, pixel) for every sample whose centre lies in `bounds`, with x and y
-    // in picture coordinates; everything else is built on this.
+    // Calls shader(x, y, pixel) for every sample whose centre lies in `bounds`, with x and y in
+    // picture coordinates; all other drawing is built on this.
     template <typename Shader>
     void shade(const RectF& bounds, Shader shader) {
         const auto first = [this](double v) { return std::max(0, int(std::floor(v * factor_))); };
-        const int x0 = first(bounds.x), y0 = first(bounds.y);
-        const int x1 = std::min(samples_.width(), int(std::ceil(bounds.right() * factor_)));
-        const int y1 = std::min(samples_.height(), int(std::ceil(bounds.bottom() * factor_)));
-        for (int sy = y0; sy < y1; ++sy) {
-            for (int sx = x0; sx < x1; ++sx)
+        const int x1 = std::min(samples_.width, int(std::ceil(bounds.right() * factor_)));
+        const int y1 = std::min(samples_.height, int(std::ceil(bounds.bottom() * factor_)));
+        for (int sy = first(bounds.y); sy < y1; ++sy) {
+            for (int sx = first(bounds.x); sx < x1; ++sx)
                 shader((sx + 0.5) / factor_, (sy + 0.5) / factor_, samples_.at(sx, sy));
         }
     }
 
     void fillRect(const RectF& r, Color c, double alpha = 1.0);
     void fillRoundedRect(const RectF& r, double radius, Color c, double alpha = 1.0);
-    void fillCircle(double cx, double cy, double radius, Color c, double alpha = 1.0);
-    void drawLine(double x0, double y0, double x1, double y1, double width, Color c,
-                  double alpha = 1.0);
-    void fillVerticalGradient(const RectF& r, double radius, Color top, Color bottom);
-    void fillHorizontalGradient(const RectF& r, double radius, Color left, Color right);
-    // Darkens a soft-edged area below a part so that it seems to stand on the board.
+    void fillCircle(PointF center, double radius, Color c, double alpha = 1.0);
+    void fillGradient(const RectF& r, double radius, Color from, Color to, bool vertical = true);
+    void drawLine(PointF a, PointF b, double width, Color c, double alpha = 1.0);
+    // Darkens a soft-edged area so that the part drawn next seems to stand above the board.
     void dropShadow(const RectF& r, double radius, double softness, double strength);
-
-    // Box-filters the samples down to picture size.
+    // Averages each block of samples into one picture pixel.
     Raster downsampled() const;
 
 private:
@@ -97,9 +85,5 @@ private:
     int factor_;
 };
 
-// Camera-like finishing touches on the picture-sized raster.
-void applyLighting(Raster& image, double lightX, double lightY);
-// Blends in a slight blur, as a real lens never renders a perfectly crisp edge.
-void softenFocus(Raster& image, double amount);
-void addSensorNoise(Raster& image, Prng& prng, double lumaSigma, double chromaSigma);
-RgbImage toRgbImage(const Raster& image);
+// Lamp falloff, lens vignetting, a soft reflection of the lamp at `light` and sensor grain.
+void developPhoto(Raster& image, PointF light, Prng& grain);

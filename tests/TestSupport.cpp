@@ -1,0 +1,43 @@
+#include "TestSupport.h"
+
+#include "Application.h"
+#include "Control.h"
+#include "Form.h"
+#include "qt/WidgetBinding.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QTest>
+#include <QWidget>
+
+QWidget* WindowOf(TForm* form) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isWindow() && ControlOfWidget(widget) == form)
+            return widget;
+    return nullptr;
+}
+
+void ShowAndWait(TForm* form) {
+    form->Show();
+    QWidget* window = WindowOf(form);
+    if (window && !QTest::qWaitForWindowExposed(window))
+        throw std::runtime_error("the window was never exposed");
+    Application->ProcessMessages();
+}
+
+QWidget* WidgetAt(TControl* control, TPoint point) {
+    TPoint global = control->ClientToScreen(point);
+    return QApplication::widgetAt(QPoint(global.X, global.Y));
+}
+
+TPoint PointIn(QWidget* widget, TControl* control, TPoint point) {
+    TPoint global = control->ClientToScreen(point);
+    QPoint local = widget->mapFromGlobal(QPoint(global.X, global.Y));
+    return {local.x(), local.y()};
+}
+
+void MovePointerTo(TControl* control, TPoint point) {
+    TPoint global = control->ClientToScreen(point);
+    QCursor::setPos(global.X, global.Y);
+    Application->ProcessMessages();
+}

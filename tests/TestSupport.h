@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Types.h"
+
+#include <ostream>
+
+class QWidget;
+class TControl;
+class TForm;
+
+// Helpers for tests that drive real windows under the offscreen platform.
+
+// The toolkit window of a form.
+QWidget* WindowOf(TForm* form);
+// Shows the form and waits until the platform has exposed and painted it.
+void ShowAndWait(TForm* form);
+// The widget under a point of a control (client coordinates), as the pointer would find it.
+QWidget* WidgetAt(TControl* control, TPoint point);
+// Where a control's client point lies in a widget's own coordinates.
+TPoint PointIn(QWidget* widget, TControl* control, TPoint point);
+// Moves the real pointer to a control's client point and lets the program react.
+void MovePointerTo(TControl* control, TPoint point);
+
+inline void PrintTo(const TRect& r, std::ostream* os) {
+    *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
+}
+inline void PrintTo(const TPoint& p, std::ostream* os) { *os << "(" << p.X << ", " << p.Y << ")"; }
