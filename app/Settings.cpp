@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     } catch (const std::exception& error) {
         // A description that cannot be read leaves no window to show the message in.
         std::cerr << "Settings: " << error.what() << '\n';
+        Application->Finalize(); // the toolkit must stop before the process's own clean-up
         return 1;
     }
     return Application->Run();
