@@ -25,10 +25,13 @@ const TFormBindings& TMainForm::Bindings() {
     return bindings;
 }
 
-TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
+TMainForm::TMainForm(TComponent* owner)
+    : TForm(owner) {
     RegisterSetupControls();
     TClassRegistry::Instance().Register<TMainForm>("TMainForm");
     TFormReader(*this, Bindings(), "template.dfm").Read(LoadResourceText(":/forms/template.dfm"));
 }
 
-void TMainForm::Exit2Click(TObject*) { Close(); }
+void TMainForm::Exit2Click(TObject*) {
+    Close();
+}

@@ -19,7 +19,8 @@ void TBoardImage::DefineProperties(TPropertyTable& table) {
 }
 
 TBoardImage::TBoardImage(TComponent* owner)
-    : TCustomPanel(owner), FPicture(std::make_unique<TPicture>()) {
+    : TCustomPanel(owner)
+    , FPicture(std::make_unique<TPicture>()) {
     FPicture->OnChange = [this] { ApplyPicture(); };
     SetHeight(105);
     SetWidth(105);
@@ -32,7 +33,9 @@ TBoardImage::TBoardImage(TComponent* owner)
     SetStretch(false);
 }
 
-TBoardImage::~TBoardImage() { FPicture->OnChange = nullptr; }
+TBoardImage::~TBoardImage() {
+    FPicture->OnChange = nullptr;
+}
 
 void TBoardImage::SetStretch(bool stretch) {
     if (stretch == FStretch)

@@ -29,30 +29,44 @@ char* DefaultArgv[] = {DefaultProgramName, nullptr};
 
 QMessageBox::StandardButtons ButtonsFor(unsigned flags) {
     switch (flags & 0x0F) {
-    case MB_OKCANCEL: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MB_YESNO: return QMessageBox::Yes | QMessageBox::No;
-    case MB_RETRYCANCEL: return QMessageBox::Retry | QMessageBox::Cancel;
-    default: return QMessageBox::Ok;
+    case MB_OKCANCEL:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MB_YESNO:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MB_RETRYCANCEL:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    default:
+        return QMessageBox::Ok;
     }
 }
 
 QMessageBox::Icon IconFor(unsigned flags) {
     switch (flags & 0xF0) {
-    case MB_ICONERROR: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONWARNING: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MB_ICONERROR:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONWARNING:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
 int ResultOf(int button) {
     switch (button) {
-    case QMessageBox::Cancel: return IDCANCEL;
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    case QMessageBox::Retry: return IDRETRY;
-    default: return IDOK;
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Retry:
+        return IDRETRY;
+    default:
+        return IDOK;
     }
 }
 
@@ -61,9 +75,12 @@ int ResultOf(int button) {
 TScreen* Screen = &TheScreen;
 TApplication* Application = &TheApplication;
 
-TApplication::TApplication() : TComponent(nullptr) {}
+TApplication::TApplication()
+    : TComponent(nullptr) {}
 
-TApplication::~TApplication() { Finalize(); }
+TApplication::~TApplication() {
+    Finalize();
+}
 
 void TApplication::Initialize(int& argc, char** argv) {
     if (FQt)
@@ -74,7 +91,9 @@ void TApplication::Initialize(int& argc, char** argv) {
     FHooks = std::make_unique<TApplicationHooks>(this);
 }
 
-void TApplication::Initialize() { Initialize(DefaultArgc, DefaultArgv); }
+void TApplication::Initialize() {
+    Initialize(DefaultArgc, DefaultArgv);
+}
 
 int TApplication::Run() {
     if (!FQt)
@@ -131,9 +150,8 @@ void TApplication::HandleException(const std::exception& error) {
 int TApplication::MessageBox(const String& text, const String& caption, unsigned flags) {
     if (OnMessageBox)
         return OnMessageBox(text, caption, flags);
-    QMessageBox box(IconFor(flags), QString::fromStdString(caption),
-                    QString::fromStdString(text), ButtonsFor(flags),
-                    QApplication::activeWindow());
+    QMessageBox box(IconFor(flags), QString::fromStdString(caption), QString::fromStdString(text),
+                    ButtonsFor(flags), QApplication::activeWindow());
     return ResultOf(box.exec());
 }
 

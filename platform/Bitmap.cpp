@@ -4,13 +4,18 @@
 #include "Exception.h"
 #include "qt/BitmapAccess.h"
 
-TBitmap::TBitmap() : FImage(std::make_unique<QImage>()) {}
+TBitmap::TBitmap()
+    : FImage(std::make_unique<QImage>()) {}
 
 TBitmap::~TBitmap() = default;
 
-int TBitmap::Width() const { return FImage->width(); }
+int TBitmap::Width() const {
+    return FImage->width();
+}
 
-int TBitmap::Height() const { return FImage->height(); }
+int TBitmap::Height() const {
+    return FImage->height();
+}
 
 void TBitmap::SetSize(int width, int height) {
     if (width == Width() && height == Height())
@@ -27,9 +32,13 @@ void TBitmap::SetSize(int width, int height) {
     Changed();
 }
 
-std::uint8_t* TBitmap::ScanLine(int y) { return FImage->scanLine(y); }
+std::uint8_t* TBitmap::ScanLine(int y) {
+    return FImage->scanLine(y);
+}
 
-const std::uint8_t* TBitmap::ScanLine(int y) const { return FImage->constScanLine(y); }
+const std::uint8_t* TBitmap::ScanLine(int y) const {
+    return FImage->constScanLine(y);
+}
 
 TColor TBitmap::Pixel(int x, int y) const {
     const std::uint8_t* p = ScanLine(y) + 4 * x;
@@ -42,7 +51,9 @@ TCanvas& TBitmap::Canvas() {
     return *FCanvas;
 }
 
-void TBitmap::Draw(TCanvas& canvas, const TRect& rect) const { canvas.DrawBitmap(rect, *this); }
+void TBitmap::Draw(TCanvas& canvas, const TRect& rect) const {
+    canvas.DrawBitmap(rect, *this);
+}
 
 std::unique_ptr<TGraphic> TBitmap::Clone() const {
     auto copy = std::make_unique<TBitmap>();

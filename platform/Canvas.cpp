@@ -15,12 +15,18 @@ namespace {
 
 Qt::PenStyle ToQtPenStyle(TPenStyle style) {
     switch (style) {
-    case psSolid: return Qt::SolidLine;
-    case psDash: return Qt::DashLine;
-    case psDot: return Qt::DotLine;
-    case psDashDot: return Qt::DashDotLine;
-    case psDashDotDot: return Qt::DashDotDotLine;
-    case psClear: return Qt::NoPen;
+    case psSolid:
+        return Qt::SolidLine;
+    case psDash:
+        return Qt::DashLine;
+    case psDot:
+        return Qt::DotLine;
+    case psDashDot:
+        return Qt::DashDotLine;
+    case psDashDotDot:
+        return Qt::DashDotDotLine;
+    case psClear:
+        return Qt::NoPen;
     }
     return Qt::SolidLine;
 }
@@ -33,7 +39,9 @@ std::uint32_t ToPixel(TColor color) {
 
 } // namespace
 
-TCanvas::TCanvas(TBitmap* target) { SetTarget(target); }
+TCanvas::TCanvas(TBitmap* target) {
+    SetTarget(target);
+}
 
 void TCanvas::SetTarget(TBitmap* target, TPoint origin, const TRect& clip) {
     FTarget = target;
@@ -136,7 +144,9 @@ int TCanvas::TextWidth(const String& text) {
     return QFontMetrics(ToQFont(FFont)).horizontalAdvance(QString::fromStdString(text));
 }
 
-int TCanvas::TextHeight(const String&) { return QFontMetrics(ToQFont(FFont)).height(); }
+int TCanvas::TextHeight(const String&) {
+    return QFontMetrics(ToQFont(FFont)).height();
+}
 
 TColor TCanvas::Pixel(int x, int y) const {
     TPoint p{x + FOrigin.X, y + FOrigin.Y};
@@ -182,7 +192,9 @@ void TCanvas::Draw(int x, int y, const TGraphic& graphic) {
     graphic.Draw(*this, {x, y, x + graphic.Width(), y + graphic.Height()});
 }
 
-void TCanvas::StretchDraw(const TRect& rect, const TGraphic& graphic) { graphic.Draw(*this, rect); }
+void TCanvas::StretchDraw(const TRect& rect, const TGraphic& graphic) {
+    graphic.Draw(*this, rect);
+}
 
 void TCanvas::DrawBitmap(const TRect& dest, const TBitmap& bitmap) {
     TRect whole{0, 0, bitmap.Width(), bitmap.Height()};

@@ -51,7 +51,9 @@ public:
 
     void FillRect(const TRect& rect);
     void Rectangle(const TRect& rect);
-    void Rectangle(int left, int top, int right, int bottom) { Rectangle({left, top, right, bottom}); }
+    void Rectangle(int left, int top, int right, int bottom) {
+        Rectangle({left, top, right, bottom});
+    }
     void RoundRect(const TRect& rect, int cornerWidth, int cornerHeight);
     void Ellipse(const TRect& rect);
     void TextOut(int x, int y, const String& text);

@@ -14,7 +14,9 @@ bool SameText(const String& a, const String& b) {
 }
 
 bool IsValidIdent(const String& text) {
-    auto isAlpha = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+    auto isAlpha = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    };
     auto isAlnum = [&](char c) { return isAlpha(c) || (c >= '0' && c <= '9'); };
     return !text.empty() && isAlpha(text.front()) && std::all_of(text.begin(), text.end(), isAlnum);
 }
@@ -57,7 +59,9 @@ TComponent* TComponent::FindComponent(const String& name) const {
     return nullptr;
 }
 
-void TComponent::Loaded() { FLoading = false; }
+void TComponent::Loaded() {
+    FLoading = false;
+}
 
 void TComponent::SetParentComponent(TComponent*) {}
 

@@ -51,8 +51,10 @@ void TControl::DefineProperties(TPropertyTable& table) {
 
 void TControl::DefineFontProperties(TPropertyTable& table) {
     table.Add("Font.Charset", [](TComponent& c, const TDescriptionValue& v, TFormReader&) {
-        static const TPropertyTable::TNames<int> charsets = {
-            {"ANSI_CHARSET", 0}, {"DEFAULT_CHARSET", 1}, {"SYMBOL_CHARSET", 2}, {"OEM_CHARSET", 255}};
+        static const TPropertyTable::TNames<int> charsets = {{"ANSI_CHARSET", 0},
+                                                             {"DEFAULT_CHARSET", 1},
+                                                             {"SYMBOL_CHARSET", 2},
+                                                             {"OEM_CHARSET", 255}};
         int charset = -1;
         if (v.Kind == TDescriptionValue::vkInteger)
             charset = v.AsInteger();
@@ -74,7 +76,8 @@ void TControl::DefineFontProperties(TPropertyTable& table) {
                            {"fsStrikeOut", fsStrikeOut}});
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {
+TControl::TControl(TComponent* owner)
+    : TComponent(owner) {
     FFont.OnChange = [this] { Invalidate(); };
 }
 
@@ -142,7 +145,9 @@ void TControl::SetBoundsByParent(int left, int top, int width, int height) {
     FPlacedByParent = false;
 }
 
-void TControl::BoundsChanged(int, int) { Invalidate(); }
+void TControl::BoundsChanged(int, int) {
+    Invalidate();
+}
 
 void TControl::ApplySizeConstraints(int& width, int& height) const {
     if (FConstraints.MaxWidth > 0 && width > FConstraints.MaxWidth)
@@ -177,9 +182,13 @@ void TControl::SetVisible(bool visible) {
         FParent->Realign();
 }
 
-void TControl::VisibleChanged() { Invalidate(); }
+void TControl::VisibleChanged() {
+    Invalidate();
+}
 
-bool TControl::Showing() const { return FVisible && FParent && FParent->Showing(); }
+bool TControl::Showing() const {
+    return FVisible && FParent && FParent->Showing();
+}
 
 void TControl::SetEnabled(bool enabled) {
     if (enabled == FEnabled)
@@ -225,7 +234,9 @@ void TControl::AdjustSize() {
         SetBounds(FLeft, FTop, FWidth, FHeight);
 }
 
-bool TControl::CanAutoSize(int&, int&) { return true; }
+bool TControl::CanAutoSize(int&, int&) {
+    return true;
+}
 
 void TControl::SetColor(TColor color) {
     if (color == FColor)

@@ -1,6 +1,7 @@
 #include "CustomPanel.h"
 
-TCustomPanel::TCustomPanel(TComponent* owner) : TWinControl(owner) {
+TCustomPanel::TCustomPanel(TComponent* owner)
+    : TWinControl(owner) {
     SetBounds(0, 0, 185, 41);
 }
 

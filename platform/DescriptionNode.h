@@ -13,7 +13,7 @@ struct TDescriptionValue {
 
     TKind Kind = vkInteger;
     long long Integer = 0;
-    String Text;              // vkString and vkIdentifier
+    String Text;               // vkString and vkIdentifier
     std::vector<String> Items; // vkSet and vkStringList
     std::vector<std::uint8_t> Data;
 

@@ -7,13 +7,17 @@
 
 namespace {
 
-bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+bool IsIdentStart(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+}
 
 bool IsIdentChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int HexDigitValue(char c) {
     if (c >= '0' && c <= '9')
@@ -73,7 +77,8 @@ const String& TDescriptionValue::AsIdentifier() const {
 }
 
 TDescriptionParser::TDescriptionParser(const String& text, const String& sourceName)
-    : FText(text), FSourceName(sourceName) {}
+    : FText(text)
+    , FSourceName(sourceName) {}
 
 TDescriptionObject TDescriptionParser::Parse() {
     Next();
@@ -204,7 +209,9 @@ String TDescriptionParser::ParseStringExpression() {
     return text;
 }
 
-void TDescriptionParser::Next() { FToken = ReadToken(); }
+void TDescriptionParser::Next() {
+    FToken = ReadToken();
+}
 
 void TDescriptionParser::SkipBlanks() {
     while (FPos < FText.size()) {
@@ -230,8 +237,8 @@ TDescriptionParser::TToken TDescriptionParser::ReadToken() {
             ++FPos;
         token.Kind = tkIdentifier;
         token.Text = FText.substr(start, FPos - start);
-    } else if (IsDigit(c) || ((c == '-' || c == '+') && FPos + 1 < FText.size() &&
-                              IsDigit(FText[FPos + 1]))) {
+    } else if (IsDigit(c) ||
+               ((c == '-' || c == '+') && FPos + 1 < FText.size() && IsDigit(FText[FPos + 1]))) {
         std::size_t start = FPos;
         ++FPos;
         while (FPos < FText.size() && IsDigit(FText[FPos]))

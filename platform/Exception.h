@@ -8,7 +8,8 @@
 // the user; the application's standard handler shows it.
 class Exception : public std::runtime_error {
 public:
-    explicit Exception(const String& message) : std::runtime_error(message) {}
+    explicit Exception(const String& message)
+        : std::runtime_error(message) {}
 };
 
 // A stored form description that cannot be read; the message names the line.

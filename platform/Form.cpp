@@ -44,7 +44,9 @@ void TForm::DefineProperties(TPropertyTable& table) {
     table.Event("OnClose", &TForm::OnClose);
 }
 
-TForm::TForm(TComponent* owner) : TWinControl(owner), FWindow(new TFormWindow(this)) {
+TForm::TForm(TComponent* owner)
+    : TWinControl(owner)
+    , FWindow(new TFormWindow(this)) {
     BindWidget(FWindow, this);
     Widget()->setParent(FWindow);
     Widget()->show();
@@ -87,11 +89,17 @@ int TForm::MenuBarHeight() const {
     return height >= 0 ? height : FMenu->Bar()->sizeHint().height();
 }
 
-int TForm::ClientWidth() const { return FWindow->width(); }
+int TForm::ClientWidth() const {
+    return FWindow->width();
+}
 
-int TForm::ClientHeight() const { return FWindow->height() - MenuBarHeight(); }
+int TForm::ClientHeight() const {
+    return FWindow->height() - MenuBarHeight();
+}
 
-void TForm::SetClientWidth(int width) { SetWidth(width + FrameExtra().X); }
+void TForm::SetClientWidth(int width) {
+    SetWidth(width + FrameExtra().X);
+}
 
 void TForm::SetClientHeight(int height) {
     SetHeight(height + MenuBarHeight() + FrameExtra().Y);
@@ -221,14 +229,18 @@ void TForm::SetConstraints(const TSizeConstraints& constraints) {
                             std::max(0, constraints.MinHeight - extra.Y));
 }
 
-bool TForm::Showing() const { return FWindow->isVisible(); }
+bool TForm::Showing() const {
+    return FWindow->isVisible();
+}
 
 TPoint TForm::ClientToScreen(TPoint point) const {
     QPoint global = Widget()->mapToGlobal(QPoint(point.X, point.Y));
     return {global.x(), global.y()};
 }
 
-void TForm::VisibleChanged() { UpdateWidgetVisibility(); }
+void TForm::VisibleChanged() {
+    UpdateWidgetVisibility();
+}
 
 void TForm::UpdateWidgetVisibility() {
     if (Visible())

@@ -8,7 +8,14 @@ class TMainMenu;
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TFormStyle { fsNormal, fsStayOnTop };
-enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poMainFormCenter };
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poMainFormCenter
+};
 
 // A top-level window. Left, Top, Width and Height are its outer frame (frame,
 // caption and menu bar included); ClientWidth and ClientHeight are the area

@@ -5,13 +5,15 @@
 #include "Form.h"
 
 TFormReader::TFormReader(TComponent& root, const TFormBindings& bindings, const String& sourceName)
-    : FRoot(root), FBindings(bindings), FSourceName(sourceName) {}
+    : FRoot(root)
+    , FBindings(bindings)
+    , FSourceName(sourceName) {}
 
 void TFormReader::Read(const String& text) {
     TDescriptionObject description = TDescriptionParser(text, FSourceName).Parse();
     if (description.ClassName != FRoot.ClassName())
-        Fail(description.Line, "the description is of " + description.ClassName + ", not of " +
-                                   FRoot.ClassName());
+        Fail(description.Line,
+             "the description is of " + description.ClassName + ", not of " + FRoot.ClassName());
     FRoot.SetLoading(true);
     try {
         FRoot.SetName(description.Name);
@@ -71,9 +73,8 @@ void TFormReader::AddReference(const String& name, std::function<void(TComponent
 
 void TFormReader::ResolveReferences() {
     for (const TPendingReference& reference : FReferences) {
-        TComponent* target = SameText(reference.Name, FRoot.Name())
-                                 ? &FRoot
-                                 : FRoot.FindComponent(reference.Name);
+        TComponent* target =
+            SameText(reference.Name, FRoot.Name()) ? &FRoot : FRoot.FindComponent(reference.Name);
         if (!target)
             Fail(reference.Line, "no component named " + reference.Name);
         try {

@@ -1,6 +1,7 @@
 #include "GraphicControl.h"
 
-TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
+TGraphicControl::TGraphicControl(TComponent* owner)
+    : TControl(owner) {}
 
 void TGraphicControl::PaintOn(TBitmap& buffer, TPoint origin, const TRect& clip) {
     TCanvas::TTargetScope scope(FCanvas, &buffer, origin, clip);

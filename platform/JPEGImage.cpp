@@ -35,8 +35,7 @@ constexpr unsigned MaxPixels = 64u * 1024u * 1024u;
 
 // Plain C style on purpose: nothing with a destructor may live in this frame
 // across the setjmp. Returns false with the message in errors.Message.
-bool DecodeJpeg(const std::uint8_t* data, std::size_t size, QImage& out,
-                JpegErrorManager& errors) {
+bool DecodeJpeg(const std::uint8_t* data, std::size_t size, QImage& out, JpegErrorManager& errors) {
     jpeg_decompress_struct cinfo;
     cinfo.err = jpeg_std_error(&errors.Base);
     errors.Base.error_exit = EscapeOnError;
@@ -68,7 +67,8 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, QImage& out,
 
 } // namespace
 
-TJPEGImage::TJPEGImage() : FBitmap(std::make_unique<TBitmap>()) {}
+TJPEGImage::TJPEGImage()
+    : FBitmap(std::make_unique<TBitmap>()) {}
 
 TJPEGImage::~TJPEGImage() = default;
 
@@ -83,7 +83,9 @@ void TJPEGImage::LoadFromData(const std::uint8_t* jpeg, std::size_t size) {
     Changed();
 }
 
-void TJPEGImage::Draw(TCanvas& canvas, const TRect& rect) const { FBitmap->Draw(canvas, rect); }
+void TJPEGImage::Draw(TCanvas& canvas, const TRect& rect) const {
+    FBitmap->Draw(canvas, rect);
+}
 
 std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
     auto copy = std::make_unique<TJPEGImage>();
@@ -99,7 +101,6 @@ void TJPEGImage::LoadFromStoredData(const std::uint8_t* data, std::size_t size) 
                          std::size_t(data[2]) << 16 | std::size_t(data[3]) << 24;
     if (length != size - 4)
         throw EInvalidGraphic("JPEG error: stored image length " + std::to_string(length) +
-                              " does not match the " + std::to_string(size - 4) +
-                              " bytes of data");
+                              " does not match the " + std::to_string(size - 4) + " bytes of data");
     LoadFromData(data + 4, length);
 }

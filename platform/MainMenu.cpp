@@ -6,7 +6,9 @@
 #include <QMenuBar>
 
 TMainMenu::TMainMenu(TComponent* owner)
-    : TComponent(owner), FBar(new QMenuBar()), FItems(new TMenuItem(this)) {
+    : TComponent(owner)
+    , FBar(new QMenuBar())
+    , FItems(new TMenuItem(this)) {
     FItems->FBar = FBar;
 }
 

@@ -17,7 +17,9 @@ void TMenuItem::DefineProperties(TPropertyTable& table) {
     table.Event("OnClick", &TMenuItem::OnClick);
 }
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FAction(new QAction()) {
+TMenuItem::TMenuItem(TComponent* owner)
+    : TComponent(owner)
+    , FAction(new QAction()) {
     QObject::connect(FAction, &QAction::triggered,
                      [this] { Application->CallProtected([this] { Click(); }); });
 }

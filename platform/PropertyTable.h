@@ -19,8 +19,8 @@ class TFormReader;
 //   table.Text<TControl>("Font.Name", [](TControl& c, const String& v) { c.Font().SetName(v); });
 class TPropertyTable {
 public:
-    using TSetter =
-        std::function<void(TComponent& instance, const TDescriptionValue& value, TFormReader& reader)>;
+    using TSetter = std::function<void(TComponent& instance, const TDescriptionValue& value,
+                                       TFormReader& reader)>;
     template <class E>
     using TNames = std::vector<std::pair<const char*, E>>;
 

@@ -5,9 +5,13 @@
 
 #include <algorithm>
 
-int TScreen::Width() const { return QGuiApplication::primaryScreen()->geometry().width(); }
+int TScreen::Width() const {
+    return QGuiApplication::primaryScreen()->geometry().width();
+}
 
-int TScreen::Height() const { return QGuiApplication::primaryScreen()->geometry().height(); }
+int TScreen::Height() const {
+    return QGuiApplication::primaryScreen()->geometry().height();
+}
 
 TRect TScreen::WorkAreaRect() const {
     QRect area = QGuiApplication::primaryScreen()->availableGeometry();

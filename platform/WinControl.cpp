@@ -23,10 +23,12 @@ TBitmap& BackBuffer(int width, int height) {
 
 } // namespace
 
-TWinControl::TWinControl(TComponent* owner) : TWinControl(owner, nullptr) {}
+TWinControl::TWinControl(TComponent* owner)
+    : TWinControl(owner, nullptr) {}
 
 TWinControl::TWinControl(TComponent* owner, QWidget* widget)
-    : TControl(owner), FWidget(widget ? widget : new TWinWidget(this)) {
+    : TControl(owner)
+    , FWidget(widget ? widget : new TWinWidget(this)) {
     BindWidget(FWidget, this);
     FWidget->hide();
 }
@@ -102,13 +104,21 @@ void TWinControl::InvalidateRect(const TRect& rect) {
         FWidget->update(rect.Left, rect.Top, rect.Width(), rect.Height());
 }
 
-void TWinControl::Update() { FWidget->repaint(); }
+void TWinControl::Update() {
+    FWidget->repaint();
+}
 
-bool TWinControl::Showing() const { return FWidget->isVisible(); }
+bool TWinControl::Showing() const {
+    return FWidget->isVisible();
+}
 
-bool TWinControl::Focused() const { return FWidget->hasFocus(); }
+bool TWinControl::Focused() const {
+    return FWidget->hasFocus();
+}
 
-void TWinControl::SetFocus() { FWidget->setFocus(Qt::OtherFocusReason); }
+void TWinControl::SetFocus() {
+    FWidget->setFocus(Qt::OtherFocusReason);
+}
 
 TPoint TWinControl::ClientToScreen(TPoint point) const {
     QPoint global = FWidget->mapToGlobal(QPoint(point.X, point.Y));
@@ -126,9 +136,13 @@ void TWinControl::BoundsChanged(int oldWidth, int oldHeight) {
         Realign();
 }
 
-void TWinControl::VisibleChanged() { UpdateWidgetVisibility(); }
+void TWinControl::VisibleChanged() {
+    UpdateWidgetVisibility();
+}
 
-void TWinControl::UpdateWidgetVisibility() { FWidget->setVisible(Visible() && Parent()); }
+void TWinControl::UpdateWidgetVisibility() {
+    FWidget->setVisible(Visible() && Parent());
+}
 
 void TWinControl::Realign() {
     if (FAligning || Loading() || Destroying())
@@ -155,7 +169,8 @@ void TWinControl::AlignChildren() {
                 free.Top += c->Height();
                 break;
             case alBottom:
-                c->SetBoundsByParent(free.Left, free.Bottom - c->Height(), free.Width(), c->Height());
+                c->SetBoundsByParent(free.Left, free.Bottom - c->Height(), free.Width(),
+                                     c->Height());
                 free.Bottom -= c->Height();
                 break;
             case alLeft:
@@ -230,7 +245,8 @@ void TWinControl::MousePressed(TMouseButton button, TShiftState shift, TPoint po
     TControl* target = MouseTarget(point);
     FMouseCapture = target;
     FClickPending = button == mbLeft && !doubleClick;
-    TPoint local = target == this ? point : TPoint{point.X - target->Left(), point.Y - target->Top()};
+    TPoint local =
+        target == this ? point : TPoint{point.X - target->Left(), point.Y - target->Top()};
     if (doubleClick && button == mbLeft)
         target->DblClick();
     target->MouseDown(button, shift, local.X, local.Y);
@@ -238,14 +254,16 @@ void TWinControl::MousePressed(TMouseButton button, TShiftState shift, TPoint po
 
 void TWinControl::MouseMoved(TShiftState shift, TPoint point) {
     TControl* target = FMouseCapture ? FMouseCapture : MouseTarget(point);
-    TPoint local = target == this ? point : TPoint{point.X - target->Left(), point.Y - target->Top()};
+    TPoint local =
+        target == this ? point : TPoint{point.X - target->Left(), point.Y - target->Top()};
     target->MouseMove(shift, local.X, local.Y);
 }
 
 void TWinControl::MouseReleased(TMouseButton button, TShiftState shift, TPoint point) {
     TControl* target = FMouseCapture ? FMouseCapture : MouseTarget(point);
     FMouseCapture = nullptr;
-    TPoint local = target == this ? point : TPoint{point.X - target->Left(), point.Y - target->Top()};
+    TPoint local =
+        target == this ? point : TPoint{point.X - target->Left(), point.Y - target->Top()};
     bool click = FClickPending && button == mbLeft &&
                  TRect{0, 0, target->Width(), target->Height()}.Contains(local);
     FClickPending = false;

@@ -67,7 +67,8 @@ TDecodedJpeg DecodeJpeg(const std::vector<std::uint8_t>& jpeg) {
     decoded.Height = int(cinfo.output_height);
     decoded.Pixels.resize(std::size_t(decoded.Width) * decoded.Height);
     while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row = reinterpret_cast<JSAMPROW>(&decoded.Pixels[cinfo.output_scanline * decoded.Width]);
+        JSAMPROW row =
+            reinterpret_cast<JSAMPROW>(&decoded.Pixels[cinfo.output_scanline * decoded.Width]);
         jpeg_read_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_decompress(&cinfo);

@@ -24,4 +24,6 @@ void MovePointerTo(TControl* control, TPoint point);
 inline void PrintTo(const TRect& r, std::ostream* os) {
     *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
 }
-inline void PrintTo(const TPoint& p, std::ostream* os) { *os << "(" << p.X << ", " << p.Y << ")"; }
+inline void PrintTo(const TPoint& p, std::ostream* os) {
+    *os << "(" << p.X << ", " << p.Y << ")";
+}

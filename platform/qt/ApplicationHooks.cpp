@@ -6,7 +6,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-TApplicationHooks::TApplicationHooks(TApplication* application) : FApplication(application) {
+TApplicationHooks::TApplicationHooks(TApplication* application)
+    : FApplication(application) {
     QCoreApplication::instance()->installEventFilter(this);
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             [this] { FApplication->Idle(); });

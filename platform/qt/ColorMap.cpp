@@ -40,7 +40,9 @@ constexpr SystemColorRole SystemColorRoles[] = {
 
 } // namespace
 
-TColor FromQColor(const QColor& color) { return RGB(color.red(), color.green(), color.blue()); }
+TColor FromQColor(const QColor& color) {
+    return RGB(color.red(), color.green(), color.blue());
+}
 
 TColor ColorToRGB(TColor color) {
     if (!(color & clSystemColor))

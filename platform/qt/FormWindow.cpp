@@ -5,7 +5,8 @@
 
 #include <QCloseEvent>
 
-TFormWindow::TFormWindow(TForm* form) : FForm(form) {}
+TFormWindow::TFormWindow(TForm* form)
+    : FForm(form) {}
 
 void TFormWindow::closeEvent(QCloseEvent* event) {
     // The form decides: it hides itself or ends the application.

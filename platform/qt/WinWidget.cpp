@@ -6,7 +6,8 @@
 
 #include <QPaintEvent>
 
-TWinWidget::TWinWidget(TWinControl* control) : FControl(control) {
+TWinWidget::TWinWidget(TWinControl* control)
+    : FControl(control) {
     // The control paints every pixel itself, from its back buffer.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -15,8 +16,9 @@ TWinWidget::TWinWidget(TWinControl* control) : FControl(control) {
 
 void TWinWidget::paintEvent(QPaintEvent* event) {
     QRect r = event->rect();
-    Application->CallProtected(
-        [&] { FControl->PaintWindow({r.left(), r.top(), r.right() + 1, r.bottom() + 1}); });
+    Application->CallProtected([&] {
+        FControl->PaintWindow({r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+    });
 }
 
 void TWinWidget::mousePressEvent(QMouseEvent* event) {

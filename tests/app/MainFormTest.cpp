@@ -1,6 +1,6 @@
 #include "Application.h"
-#include "BoardImage.h"
 #include "Bitmap.h"
+#include "BoardImage.h"
 #include "JpegFixture.h"
 #include "MainMenu.h"
 #include "MenuItem.h"

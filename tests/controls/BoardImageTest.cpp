@@ -1,5 +1,5 @@
-#include "Application.h"
 #include "BoardImage.h"
+#include "Application.h"
 #include "Bitmap.h"
 #include "Form.h"
 #include "JpegFixture.h"
@@ -156,8 +156,8 @@ TEST_F(BoardImageTest, PictureRectFollowsStretchAndCenter) {
         {true, false, 610, 284, Rect(0, 0, 610, 284)},
         {true, true, 610, 284, Rect(0, 0, 610, 284)},
         {false, false, 610, 284, Rect(0, 0, 600, 274)},
-        {false, true, 601, 275, Bounds(0, 0, 600, 274)},   // 1 div 2 is 0
-        {false, true, 599, 273, Bounds(0, 0, 600, 274)},   // -1 div 2 is 0: clipped
+        {false, true, 601, 275, Bounds(0, 0, 600, 274)}, // 1 div 2 is 0
+        {false, true, 599, 273, Bounds(0, 0, 600, 274)}, // -1 div 2 is 0: clipped
         {false, true, 610, 284, Bounds(5, 5, 600, 274)},
         {false, true, 596, 270, Bounds(-2, -2, 600, 274)}, // -4 div 2
     };
