@@ -29,6 +29,8 @@ void TBitmap::SetSize(int width, int height) {
                                   " x " + std::to_string(height) + " pixels");
         FImage->fill(Qt::white);
     }
+    if (FCanvas)
+        FCanvas->SetTarget(this); // the canvas reaches the new size
     Changed();
 }
 

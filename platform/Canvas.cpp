@@ -183,9 +183,14 @@ void TCanvas::CopyPixels(const TRect& dest, const TBitmap& source, const TRect& 
     int dx = from.Left - to.Left;
     int dy = from.Top - to.Top;
     TRect visible = to.Intersect(FClip).Intersect(sourceClip.Offset(-dx, -dy));
-    for (int y = visible.Top; y < visible.Bottom; ++y)
+    // Within one bitmap, a copy downwards goes bottom row first so that no
+    // source row is overwritten before it is read.
+    bool bottomUp = &source == FTarget && dy < 0;
+    for (int i = 0; i < visible.Height(); ++i) {
+        int y = bottomUp ? visible.Bottom - 1 - i : visible.Top + i;
         std::memmove(FTarget->ScanLine(y) + 4 * visible.Left,
                      source.ScanLine(y + dy) + 4 * (visible.Left + dx), 4 * visible.Width());
+    }
 }
 
 void TCanvas::Draw(int x, int y, const TGraphic& graphic) {

@@ -121,9 +121,13 @@ void TForm::MenuBarChanged() {
 
 void TForm::BoundsChanged(int, int) {
     if (!FFollowingWindow) {
+        // Moving the window reports the move back before the resize: place
+        // it with the bounds asked for, not with what the report leaves.
+        TRect bounds = BoundsRect();
         TPoint extra = FrameExtra();
-        FWindow->move(Left(), Top());
-        FWindow->resize(std::max(1, Width() - extra.X), std::max(1, Height() - extra.Y));
+        FWindow->move(bounds.Left, bounds.Top);
+        FWindow->resize(std::max(1, bounds.Width() - extra.X),
+                        std::max(1, bounds.Height() - extra.Y));
     }
     LayOutWindow();
     Realign();
@@ -243,7 +247,8 @@ void TForm::VisibleChanged() {
 }
 
 void TForm::UpdateWidgetVisibility() {
-    if (Visible())
+    // A form read from its description shows once the reading is complete.
+    if (Visible() && !Loading())
         ShowWindow();
     else
         FWindow->hide();
@@ -258,11 +263,17 @@ void TForm::ShowWindow() {
     case wsMinimized:
         FWindow->showMinimized();
         break;
-    default:
+    default: {
         if (Align() == alClient)
             SizeToWorkArea();
+        // The window's frame is known once it is shown; the outer bounds stay
+        // as they were and the client area gives way to the frame.
+        TRect bounds = BoundsRect();
         FWindow->showNormal();
+        if (!wasVisible && BoundsRect() != bounds)
+            SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
         break;
+    }
     }
     if (wasVisible)
         FWindow->raise(); // a window shown anew is on top already

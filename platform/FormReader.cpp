@@ -92,8 +92,11 @@ void TFormReader::FinishLoading() {
     for (auto it = FCreated.rbegin(); it != FCreated.rend(); ++it)
         (*it)->Loaded();
     FRoot.Loaded();
-    if (auto* form = dynamic_cast<TForm*>(&FRoot))
+    if (auto* form = dynamic_cast<TForm*>(&FRoot)) {
         form->DoCreate();
+        if (form->Visible())
+            form->UpdateWidgetVisibility(); // held back while loading
+    }
 }
 
 void TFormReader::Fail(int line, const String& message) const {

@@ -12,7 +12,7 @@
 
 QWidget* WindowOf(TForm* form) {
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isWindow() && ControlOfWidget(widget) == form)
+        if (!widget->parentWidget() && ControlOfWidget(widget) == form) // not a menu's popup
             return widget;
     return nullptr;
 }
