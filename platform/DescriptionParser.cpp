@@ -4,6 +4,7 @@
 #include "Exception.h"
 
 #include <cctype>
+#include <utility>
 
 namespace {
 
@@ -188,10 +189,7 @@ TDescriptionValue TDescriptionParser::ParseStringList() {
 TDescriptionValue TDescriptionParser::ParseBinary() {
     TDescriptionValue value;
     value.Kind = TDescriptionValue::vkBinary;
-    const String& hex = FToken.Text;
-    value.Data.reserve(hex.size() / 2);
-    for (std::size_t i = 0; i < hex.size(); i += 2)
-        value.Data.push_back(std::uint8_t(HexDigitValue(hex[i]) * 16 + HexDigitValue(hex[i + 1])));
+    value.Data = std::move(FToken.Data);
     Next();
     return value;
 }
@@ -256,7 +254,7 @@ TDescriptionParser::TToken TDescriptionParser::ReadToken() {
     } else if (c == '{') {
         ++FPos;
         token.Kind = tkHexData;
-        token.Text = ReadHexData();
+        token.Data = ReadHexData();
     } else if (String("=:[](),+<>").find(c) != String::npos) {
         ++FPos;
         token.Kind = tkSymbol;
@@ -302,8 +300,14 @@ String TDescriptionParser::ReadQuotedOrCharacterCodes() {
     return text;
 }
 
-String TDescriptionParser::ReadHexData() {
-    String hex;
+// Reads the digits up to the closing brace straight into bytes: the board
+// photograph alone is over a hundred thousand of them.
+std::vector<std::uint8_t> TDescriptionParser::ReadHexData() {
+    std::vector<std::uint8_t> data;
+    std::size_t close = FText.find('}', FPos);
+    if (close != String::npos)
+        data.reserve((close - FPos) / 2);
+    int high = -1; // the first digit of a byte, while its second is awaited
     for (;;) {
         SkipBlanks();
         if (FPos >= FText.size())
@@ -311,13 +315,19 @@ String TDescriptionParser::ReadHexData() {
         char c = FText[FPos++];
         if (c == '}')
             break;
-        if (HexDigitValue(c) < 0)
+        int digit = HexDigitValue(c);
+        if (digit < 0)
             Fail(String("'") + c + "' in binary data", FLine);
-        hex += c;
+        if (high < 0) {
+            high = digit;
+        } else {
+            data.push_back(std::uint8_t(high * 16 + digit));
+            high = -1;
+        }
     }
-    if (hex.size() % 2)
+    if (high >= 0)
         Fail("binary data with an odd number of hexadecimal digits", FLine);
-    return hex;
+    return data;
 }
 
 bool TDescriptionParser::IsSymbol(char symbol) const {

@@ -22,6 +22,7 @@ private:
     struct TToken {
         TTokenKind Kind = tkEnd;
         String Text;
+        std::vector<std::uint8_t> Data;
         long long Integer = 0;
         char Symbol = 0;
         int Line = 1;
@@ -38,7 +39,7 @@ private:
     void Next();
     TToken ReadToken();
     String ReadQuotedOrCharacterCodes();
-    String ReadHexData();
+    std::vector<std::uint8_t> ReadHexData();
     void SkipBlanks();
     bool IsSymbol(char symbol) const;
     void Expect(char symbol, const char* what);

@@ -63,6 +63,12 @@ const TPropertyTable::TSetter* TPropertyTable::Find(const String& name) const {
     return nullptr;
 }
 
+String TPropertyTable::WrongReference(const TComponent* target) {
+    if (!target)
+        return "a reference to nothing cannot be assigned here";
+    return target->Name() + " is a " + target->ClassName() + " and cannot be assigned here";
+}
+
 TColor TPropertyTable::ColorOf(const TDescriptionValue& value) {
     if (value.Kind == TDescriptionValue::vkInteger)
         return TColor(value.AsInteger());

@@ -97,6 +97,8 @@ public:
     void Event(const String& name, E C::*event);
 
     static TColor ColorOf(const TDescriptionValue& value);
+    // The message for a reference to a component of the wrong class.
+    static String WrongReference(const TComponent* target);
 
 private:
     template <class E>
@@ -123,8 +125,7 @@ void TPropertyTable::Reference(const String& name, void (C::*set)(R*)) {
         reader.AddReference(v.AsIdentifier(), [instance, set](TComponent* target) {
             auto* typed = dynamic_cast<R*>(target);
             if (!typed)
-                throw Exception(target->Name() + " is a " + target->ClassName() +
-                                " and cannot be assigned here");
+                throw Exception(WrongReference(target));
             (instance->*set)(typed);
         });
     });
