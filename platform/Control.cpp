@@ -22,26 +22,15 @@ void TControl::DefineProperties(TPropertyTable& table) {
     table.Flags<TControl>(
         "Anchors", &TControl::SetAnchors,
         {{"akLeft", akLeft}, {"akTop", akTop}, {"akRight", akRight}, {"akBottom", akBottom}});
-    table.Integer<TControl>("Constraints.MinWidth", [](TControl& c, int v) {
-        TSizeConstraints limits = c.Constraints();
-        limits.MinWidth = v;
-        c.SetConstraints(limits);
-    });
-    table.Integer<TControl>("Constraints.MinHeight", [](TControl& c, int v) {
-        TSizeConstraints limits = c.Constraints();
-        limits.MinHeight = v;
-        c.SetConstraints(limits);
-    });
-    table.Integer<TControl>("Constraints.MaxWidth", [](TControl& c, int v) {
-        TSizeConstraints limits = c.Constraints();
-        limits.MaxWidth = v;
-        c.SetConstraints(limits);
-    });
-    table.Integer<TControl>("Constraints.MaxHeight", [](TControl& c, int v) {
-        TSizeConstraints limits = c.Constraints();
-        limits.MaxHeight = v;
-        c.SetConstraints(limits);
-    });
+    for (auto [name, limit] : {std::pair{"Constraints.MinWidth", &TSizeConstraints::MinWidth},
+                               std::pair{"Constraints.MinHeight", &TSizeConstraints::MinHeight},
+                               std::pair{"Constraints.MaxWidth", &TSizeConstraints::MaxWidth},
+                               std::pair{"Constraints.MaxHeight", &TSizeConstraints::MaxHeight}})
+        table.Integer<TControl>(name, [limit](TControl& c, int v) {
+            TSizeConstraints limits = c.Constraints();
+            limits.*limit = v;
+            c.SetConstraints(limits);
+        });
     table.Event("OnClick", &TControl::OnClick);
     table.Event("OnDblClick", &TControl::OnDblClick);
     table.Event("OnMouseDown", &TControl::OnMouseDown);
