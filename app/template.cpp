@@ -2,6 +2,7 @@
 
 #include "ClassRegistry.h"
 #include "FormReader.h"
+#include "LLORVDRV.h"
 #include "MainMenu.h"
 #include "MenuItem.h"
 #include "Resources.h"
@@ -19,6 +20,11 @@ const TFormBindings& TMainForm::Bindings() {
         b.Field("Exit2", &TMainForm::Exit2);
         b.Field("TechnicalSupport1", &TMainForm::TechnicalSupport1);
         b.Field("BoardImage1", &TMainForm::BoardImage1);
+        b.Field("RangePanel", &TMainForm::RangePanel);
+        b.Field("RangeHighlight2", &TMainForm::RangeHighlight2);
+        b.Field("RangeHighlight1", &TMainForm::RangeHighlight1);
+        b.Field("HighLevelHighlight", &TMainForm::HighLevelHighlight);
+        b.Field("HighLevelPanel", &TMainForm::HighLevelPanel);
         b.Handler("Exit2Click", &TMainForm::Exit2Click);
         return b;
     }();
@@ -34,4 +40,49 @@ TMainForm::TMainForm(TComponent* owner)
 
 void TMainForm::Exit2Click(TObject*) {
     Close();
+}
+
+namespace {
+
+// The models of the family by PCI device ID; empty for any other card.
+String ModelName(std::int32_t deviceID) {
+    switch (deviceID) {
+    case 0x48A8:
+        return "KQ-210";
+    case 0x48B0:
+        return "KQ-220";
+    case 0x48E8:
+        return "KQ-310";
+    case 0x48F0:
+        return "KQ-320";
+    default:
+        return "";
+    }
+}
+
+// Upper-case hexadecimal, at least four digits. The address is unsigned, so
+// one with the top bit set shows all eight digits and never a sign.
+String BaseAddressText(std::uint32_t address) {
+    String digits;
+    do {
+        digits.insert(digits.begin(), "0123456789ABCDEF"[address & 0xF]);
+        address >>= 4;
+    } while (address != 0 || digits.size() < 4);
+    return digits;
+}
+
+} // namespace
+
+String TMainForm::SetSupGetCardString(TObject*, int CardIndex) {
+    // Without the driver library there is nothing to ask.
+    if (QueryCardInfo == nullptr)
+        return "";
+    std::int32_t deviceID = 0;
+    std::uint32_t baseAddress = 0;
+    if (QueryCardInfo(CardIndex, &deviceID, &baseAddress, nullptr, nullptr) == 0)
+        return "";
+    const String model = ModelName(deviceID);
+    if (model.empty())
+        return "";
+    return model + "\r\nD/A Base Address: " + BaseAddressText(baseAddress);
 }

@@ -20,6 +20,7 @@ object MainForm: TMainForm
     Top = 122
     Width = 600
     Height = 274
+    First = RangeHighlight1
     Menu = MainMenu1
     AutoSize = False
     Picture.Data = {
@@ -1926,6 +1927,55 @@ object MainForm: TMainForm
       81A6F3FFD9
     }
     Stretch = True
+    object RangeHighlight2: TBoardHighlight
+      Left = 475
+      Top = 0
+      Width = 48
+      Height = 144
+      RadioPanel = RangePanel
+      Title = 'Output &Range'
+    end
+    object RangeHighlight1: TBoardHighlight
+      Left = 245
+      Top = 8
+      Width = 48
+      Height = 144
+      RadioPanel = RangePanel
+      Title = 'Output &Range'
+    end
+    object HighLevelHighlight: TBoardHighlight
+      Left = 544
+      Top = 0
+      Width = 57
+      Height = 17
+      RadioPanel = HighLevelPanel
+      Title = '&High Level'
+    end
+  end
+  object RangePanel: TRadioPanel
+    Left = 369
+    Top = 344
+    Width = 240
+    Height = 88
+    BevelOuter = bvNone
+    Lines.Strings = (
+      'Outputs are selectable and may span a variety of ranges. Unipolar vol' +
+        'tage outputs may range from zero volts to the maximum positive range' +
+        ' voltage. Bipolar voltage outputs may range between the positive and' +
+        ' negative full scale limits of the selected range. One specific curr' +
+        'ent output range is provided, ranging from 4mA to 20mA.'
+      ''
+      'For each channel, select the desired range from the drop-down box. Th' +
+        'en configure that channel''s range switch like the one on the right.')
+  end
+  object HighLevelPanel: TRadioPanel
+    Left = 624
+    Top = 344
+    Width = 240
+    Height = 49
+    BevelOuter = bvNone
+    Lines.Strings = (
+      'This jumper sets the voltage level used for a logic high.')
   end
   object MainMenu1: TMainMenu
     object File1: TMenuItem

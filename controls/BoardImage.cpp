@@ -1,11 +1,13 @@
 #include "BoardImage.h"
 
+#include "BoardHighlight.h"
 #include "MainMenu.h"
 #include "PropertyTable.h"
 
 void TBoardImage::DefineProperties(TPropertyTable& table) {
     // The panel's colour, font and caption are not for descriptions to set.
     TControl::DefineProperties(table);
+    table.Reference("First", &TBoardImage::SetFirst);
     table.Reference("Menu", &TBoardImage::SetMenu);
     table.Boolean<TBoardImage>("CenterOnForm", &TBoardImage::SetCenterOnForm);
     table.Boolean<TBoardImage>("Scale", &TBoardImage::SetScale);
@@ -154,9 +156,12 @@ void TBoardImage::WndProc(TMessage& message) {
     TCustomPanel::WndProc(message);
 }
 
-void TBoardImage::ShowFirstPopup(TMessage&) {
+// Opens and pins the first highlight's popup as if the user had moved onto the
+// circle, clicked it and moved off again.
+void TBoardImage::ShowFirstPopup(TMessage& message) {
     if (!FFirst)
         return;
-    // The first highlight's enter, click and leave handling belong to the
-    // highlight control, which is not part of this program yet.
+    FFirst->MouseEnter(message);
+    FFirst->Click();
+    FFirst->MouseLeave(message);
 }

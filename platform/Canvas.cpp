@@ -9,6 +9,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -109,20 +111,82 @@ void TCanvas::Rectangle(const TRect& rect) {
 }
 
 void TCanvas::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight) {
-    WithPainter([&](QPainter& p) {
-        p.setPen(QPen(ToQColor(FPen.Color()), 0, ToQtPenStyle(FPen.Style())));
-        p.setBrush(FBrush.Style() == bsClear ? QBrush() : QBrush(ToQColor(FBrush.Color())));
-        p.drawRoundedRect(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1),
-                          cornerWidth / 2.0, cornerHeight / 2.0);
-    });
+    DrawRoundShape(rect, cornerWidth, cornerHeight);
 }
 
 void TCanvas::Ellipse(const TRect& rect) {
-    WithPainter([&](QPainter& p) {
-        p.setPen(QPen(ToQColor(FPen.Color()), 0, ToQtPenStyle(FPen.Style())));
-        p.setBrush(FBrush.Style() == bsClear ? QBrush() : QBrush(ToQColor(FBrush.Color())));
-        p.drawEllipse(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
-    });
+    DrawRoundShape(rect, rect.Width(), rect.Height());
+}
+
+namespace {
+
+// Whether the centre of a pixel lies inside a box with corners rounded by an
+// ellipse of cornerWidth x cornerHeight. Offsets are counted in half pixels so
+// that the test is exact in integers and the shape is mirror-symmetric.
+bool InsideRoundShape(const TRect& box, int cornerWidth, int cornerHeight, int x, int y) {
+    if (cornerWidth == 0 || cornerHeight == 0)
+        return true;
+    auto outsideStraightPart = [](int twiceCentre, int low, int high, int corner) {
+        return std::max({0, 2 * low + corner - twiceCentre, twiceCentre - (2 * high - corner)});
+    };
+    std::int64_t dx = outsideStraightPart(2 * x + 1, box.Left, box.Right, cornerWidth);
+    std::int64_t dy = outsideStraightPart(2 * y + 1, box.Top, box.Bottom, cornerHeight);
+    std::int64_t w2 = std::int64_t(cornerWidth) * cornerWidth;
+    std::int64_t h2 = std::int64_t(cornerHeight) * cornerHeight;
+    return dx * dx * h2 + dy * dy * w2 <= w2 * h2;
+}
+
+// The pixels of one row that a round shape covers, left included, right excluded.
+struct TSpan {
+    int Left = 0;
+    int Right = 0;
+};
+
+TSpan RoundShapeRow(const TRect& box, int cornerWidth, int cornerHeight, int y) {
+    if (y < box.Top || y >= box.Bottom)
+        return {};
+    int middle = box.Left + (box.Width() + 1) / 2;
+    int left = box.Left;
+    while (left < middle && !InsideRoundShape(box, cornerWidth, cornerHeight, left, y))
+        ++left;
+    // The shape is symmetric, so the right end mirrors the left one.
+    return {left, box.Left + box.Right - left};
+}
+
+} // namespace
+
+void TCanvas::DrawRoundShape(const TRect& rect, int cornerWidth, int cornerHeight) {
+    if (!FTarget || rect.IsEmpty())
+        return;
+    TRect box = rect.Offset(FOrigin.X, FOrigin.Y);
+    cornerWidth = std::clamp(cornerWidth, 0, box.Width());
+    cornerHeight = std::clamp(cornerHeight, 0, box.Height());
+    bool outlined = FPen.Style() != psClear;
+    bool filled = FBrush.Style() != bsClear;
+    // Without an outline the fill reaches the outermost pixels, so that a
+    // round shape covers exactly its box either way.
+    TColor rim = outlined ? FPen.Color() : FBrush.Color();
+    bool rimDrawn = outlined || filled;
+    TSpan above{};
+    TSpan row = RoundShapeRow(box, cornerWidth, cornerHeight, box.Top);
+    for (int y = box.Top; y < box.Bottom; ++y) {
+        TSpan below = RoundShapeRow(box, cornerWidth, cornerHeight, y + 1);
+        // A pixel is on the outline when one of its four neighbours is outside.
+        int innerLeft = std::max({row.Left + 1, above.Left, below.Left});
+        int innerRight = std::min({row.Right - 1, above.Right, below.Right});
+        if (innerLeft >= innerRight) {
+            innerLeft = row.Right;
+            innerRight = row.Right;
+        }
+        if (rimDrawn) {
+            FillTargetRect({row.Left, y, innerLeft, y + 1}, rim);
+            FillTargetRect({innerRight, y, row.Right, y + 1}, rim);
+        }
+        if (filled)
+            FillTargetRect({innerLeft, y, innerRight, y + 1}, FBrush.Color());
+        above = row;
+        row = below;
+    }
 }
 
 void TCanvas::TextOut(int x, int y, const String& text) {

@@ -54,6 +54,9 @@ public:
     void Rectangle(int left, int top, int right, int bottom) {
         Rectangle({left, top, right, bottom});
     }
+    // Round shapes take the pixels whose centres lie inside the ideal shape,
+    // so they are symmetric and cover exactly their box, with or without an
+    // outline; the outline is solid whatever the pen's style.
     void RoundRect(const TRect& rect, int cornerWidth, int cornerHeight);
     void Ellipse(const TRect& rect);
     void TextOut(int x, int y, const String& text);
@@ -73,6 +76,7 @@ public:
 
 private:
     void FillTargetRect(const TRect& targetRect, TColor color);
+    void DrawRoundShape(const TRect& rect, int cornerWidth, int cornerHeight);
     // from and sourceClip are in the source's pixels.
     void CopyPixels(const TRect& dest, const TBitmap& source, const TRect& from,
                     const TRect& sourceClip);

@@ -67,6 +67,7 @@ TForm::~TForm() {
     Screen->RemoveForm(this);
     Application->FormDestroyed(this);
     Widget()->setParent(nullptr); // the base class deletes the client area itself
+    FWindow->Detach(); // the window's last notices find no form
     delete FWindow;
 }
 
@@ -99,10 +100,12 @@ int TForm::ClientHeight() const {
 
 void TForm::SetClientWidth(int width) {
     SetWidth(width + FrameExtra().X);
+    FClientSizeGiven = true;
 }
 
 void TForm::SetClientHeight(int height) {
     SetHeight(height + MenuBarHeight() + FrameExtra().Y);
+    FClientSizeGiven = true;
 }
 
 void TForm::LayOutWindow() {
@@ -128,6 +131,7 @@ void TForm::BoundsChanged(int, int) {
         FWindow->move(bounds.Left, bounds.Top);
         FWindow->resize(std::max(1, bounds.Width() - extra.X),
                         std::max(1, bounds.Height() - extra.Y));
+        FClientSizeGiven = false;
     }
     LayOutWindow();
     Realign();
@@ -270,7 +274,7 @@ void TForm::ShowWindow() {
         // as they were and the client area gives way to the frame.
         TRect bounds = BoundsRect();
         FWindow->showNormal();
-        if (!wasVisible && BoundsRect() != bounds)
+        if (!wasVisible && !FClientSizeGiven && BoundsRect() != bounds)
             SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
         break;
     }
@@ -312,4 +316,31 @@ void TForm::Loaded() {
 void TForm::DoCreate() {
     if (OnCreate)
         OnCreate(this);
+}
+
+void TForm::SetFocus() {
+    FWindow->raise();
+    FWindow->activateWindow();
+}
+
+void TForm::WndProc(TMessage& message) {
+    if (message.Msg == WM_ACTIVATE) {
+        message.Result = 0;
+        return;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TForm::WindowActivationChanged() {
+    Perform(WM_ACTIVATE, FWindow->isActiveWindow() ? WA_ACTIVE : WA_INACTIVE, 0);
+}
+
+void TForm::Activate() {
+    if (OnActivate)
+        OnActivate(this);
+}
+
+void TForm::Deactivate() {
+    if (OnDeactivate)
+        OnDeactivate(this);
 }

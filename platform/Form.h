@@ -58,6 +58,8 @@ public:
     void SetTextHeight(int height) { FTextHeight = height; }
 
     void SetAlign(TAlign align) override;
+    // Makes the form the active window; its focused control keeps the focus.
+    void SetFocus() override;
     void SetConstraints(const TSizeConstraints& constraints) override;
     bool Showing() const override;
     TPoint ClientToScreen(TPoint point) const override;
@@ -66,8 +68,14 @@ public:
     // is hidden, unless the handler chose caNone.
     void Close();
 
+    void WndProc(TMessage& message) override;
+
     TNotifyEvent OnCreate;
     TCloseEvent OnClose;
+    // Fired when the form becomes the application's active form, and when
+    // another form of the application takes that from it.
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
 
     void Loaded() override;
 
@@ -81,9 +89,14 @@ protected:
 private:
     friend class TFormReader;
     friend class TFormWindow;
+    friend class TApplicationHooks;
+    void Activate();
+    void Deactivate();
     void ShowWindow();
     void WindowGeometryChanged();
     void WindowStateChanged();
+    // Sends WM_ACTIVATE with WA_ACTIVE or WA_INACTIVE as the window now is.
+    void WindowActivationChanged();
     void LayOutWindow();
     void MenuBarChanged();
     int MenuBarHeight() const;
@@ -102,4 +115,7 @@ private:
     int FPixelsPerInch = 96;
     int FTextHeight = 13;
     bool FFollowingWindow = false;
+    // The last size asked for was the client size: a window shown for the
+    // first time keeps it and grows by its frame.
+    bool FClientSizeGiven = false;
 };

@@ -56,6 +56,10 @@ void TPropertyTable::Add(const String& name, TSetter setter) {
     FSetters.emplace_back(name, std::move(setter));
 }
 
+void TPropertyTable::Remove(const String& name) {
+    std::erase_if(FSetters, [&](const auto& entry) { return SameText(entry.first, name); });
+}
+
 const TPropertyTable::TSetter* TPropertyTable::Find(const String& name) const {
     for (const auto& entry : FSetters)
         if (SameText(entry.first, name))

@@ -25,6 +25,8 @@ public:
     using TNames = std::vector<std::pair<const char*, E>>;
 
     void Add(const String& name, TSetter setter);
+    // Takes back an inherited property that a class does not offer.
+    void Remove(const String& name);
     // Names compare without regard to letter case; nullptr if there is none.
     const TSetter* Find(const String& name) const;
 

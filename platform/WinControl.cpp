@@ -2,6 +2,7 @@
 
 #include "Bitmap.h"
 #include "GraphicControl.h"
+#include "PropertyTable.h"
 #include "qt/BitmapAccess.h"
 #include "qt/WidgetBinding.h"
 #include "qt/WinWidget.h"
@@ -22,6 +23,12 @@ TBitmap& BackBuffer(int width, int height) {
 }
 
 } // namespace
+
+void TWinControl::DefineProperties(TPropertyTable& table) {
+    TControl::DefineProperties(table);
+    table.Event("OnEnter", &TWinControl::OnEnter);
+    table.Event("OnExit", &TWinControl::OnExit);
+}
 
 TWinControl::TWinControl(TComponent* owner)
     : TWinControl(owner, nullptr) {}
@@ -118,6 +125,16 @@ bool TWinControl::Focused() const {
 
 void TWinControl::SetFocus() {
     FWidget->setFocus(Qt::OtherFocusReason);
+}
+
+void TWinControl::DoEnter() {
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+    if (OnExit)
+        OnExit(this);
 }
 
 TPoint TWinControl::ClientToScreen(TPoint point) const {

@@ -16,6 +16,7 @@ public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
     String ClassName() const override { return "TWinControl"; }
+    static void DefineProperties(TPropertyTable& table);
 
     void SetParent(TWinControl* parent) override;
 
@@ -36,7 +37,12 @@ public:
 
     bool Showing() const override;
     bool Focused() const;
-    void SetFocus();
+    virtual void SetFocus();
+    // Fired when the keyboard focus enters the control (or a control inside
+    // it) from outside, and when it leaves it for a control outside, within
+    // one form.
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
     TPoint ClientToScreen(TPoint point) const override;
 
     // Paints the whole client area, graphic children included, into the
@@ -54,6 +60,8 @@ protected:
     QWidget* Widget() const { return FWidget; }
 
     virtual void Paint() {}
+    virtual void DoEnter();
+    virtual void DoExit();
     void BoundsChanged(int oldWidth, int oldHeight) override;
     void VisibleChanged() override;
     // Shows or hides the widget as Visible and the parent say.
@@ -62,6 +70,7 @@ protected:
 private:
     friend class TControl;
     friend class TWinWidget;
+    friend class TApplicationHooks;
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void MoveControlToEnd(TControl* control);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class TForm;
@@ -10,6 +11,12 @@ class TFormWindow : public QWidget {
 public:
     explicit TFormWindow(TForm* form);
 
+    // The widget of this window that last had the keyboard focus: a form
+    // keeps its focused control while another form is active.
+    QPointer<QWidget> LastFocus;
+    // The form is going: notices from here on are not passed to it.
+    void Detach();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -18,5 +25,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // Runs a handler of the form, unless the form has gone.
+    void Notify(void (TForm::*handler)());
+
     TForm* FForm;
 };

@@ -19,6 +19,10 @@ namespace {
 class MainFormTest : public testing::Test {
 protected:
     void SetUp() override { Application->CreateForm(MainForm); }
+    void TearDown() override {
+        delete MainForm;
+        MainForm = nullptr;
+    }
 };
 
 TEST_F(MainFormTest, DescriptionGivesTheWindowItsStoredValues) {
