@@ -29,9 +29,13 @@ constexpr TKindLook KindLooks[] = {
     {clRed, 0.5f, 0.75f, 1.0f},    // htCalibration
 };
 
-bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool IsIdentStart(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
 
-bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+bool IsIdentChar(char c) {
+    return IsIdentStart(c) || (c >= '0' && c <= '9');
+}
 
 String WithoutAmpersands(String text) {
     std::erase(text, '&');
@@ -54,7 +58,9 @@ String IdentifierStem(const String& title) {
 
 // Single-precision as the ring's arithmetic is defined: each value is worked
 // out exactly and rounded once to a float.
-float ToSingle(double value) { return static_cast<float>(value); }
+float ToSingle(double value) {
+    return static_cast<float>(value);
+}
 
 std::uint8_t Blend(double base, double colour, double opacity) {
     return std::uint8_t(std::nearbyint(base * (1.0 - opacity) + colour * opacity));
@@ -77,7 +83,8 @@ void TBoardHighlight::DefineProperties(TPropertyTable& table) {
     table.Text<TBoardHighlight>("Title", &TBoardHighlight::SetTitle);
 }
 
-TBoardHighlight::TBoardHighlight(TComponent* owner) : TGraphicControl(owner) {
+TBoardHighlight::TBoardHighlight(TComponent* owner)
+    : TGraphicControl(owner) {
     SetWidth(65);
     SetHeight(65);
     FLit = false;
@@ -180,9 +187,9 @@ void TBoardHighlight::BuildImages() {
         float Weight;
         bool Hot;
     };
-    for (const TLook& look : {TLook{FIdleImage, FIdleWeight, false},
-                              TLook{FHotImage, FHotWeight, true},
-                              TLook{FLitImage, FLitWeight, false}}) {
+    for (const TLook& look :
+         {TLook{FIdleImage, FIdleWeight, false}, TLook{FHotImage, FHotWeight, true},
+          TLook{FLitImage, FLitWeight, false}}) {
         look.Image.SetSize(Width(), Height());
         TRect whole{0, 0, Width(), Height()};
         look.Image.Canvas().CopyRect(whole, Canvas(), whole);
@@ -339,7 +346,9 @@ void TBoardHighlight::ClosePopup() {
         FPopup->Close();
 }
 
-void TBoardHighlight::DoneClick(TObject*) { ClosePopup(); }
+void TBoardHighlight::DoneClick(TObject*) {
+    ClosePopup();
+}
 
 // Previous and Next walk the entries of the highlight menus; a highlight
 // without a menu entry has nowhere to go.

@@ -54,7 +54,7 @@ TLeverLayout LeverLayoutFor(int width, int height, int count) {
     TLeverLayout layout;
     // 85 % of half the travel, in integers so that no rounding of 0.85 can
     // take a pixel off.
-    layout.Length = 86 * ((height - 16) / 2) / 100;
+    layout.Length = 85 * ((height - 16) / 2) / 100;
     layout.Width = (width - 3) / (count + 1);
     layout.Gap = (width - 3 - count * layout.Width) / count;
     return layout;

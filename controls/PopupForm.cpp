@@ -6,7 +6,9 @@
 #include "Memo.h"
 #include "StatusBar.h"
 
-TPopupForm::TPopupForm(TBoardHighlight* owner) : TForm(owner), FOwnerHighlight(owner) {
+TPopupForm::TPopupForm(TBoardHighlight* owner)
+    : TForm(owner)
+    , FOwnerHighlight(owner) {
     SetAutoScroll(false);
     SetBorderStyle(bsSizeToolWin);
     SetFormStyle(fsStayOnTop);

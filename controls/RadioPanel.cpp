@@ -27,7 +27,8 @@ void TRadioPanel::DefineProperties(TPropertyTable& table) {
     table.Event("OnDeactivate", &TRadioPanel::OnDeactivate);
 }
 
-TRadioPanel::TRadioPanel(TComponent* owner) : TCustomPanel(owner) {
+TRadioPanel::TRadioPanel(TComponent* owner)
+    : TCustomPanel(owner) {
     SetAnchors(akLeft | akTop);
     FFinalAnchors = akLeft | akTop;
     FInPopup = false;

@@ -10,7 +10,8 @@ void TButton::DefineProperties(TPropertyTable& table) {
     table.Text<TButton>("Caption", &TButton::SetCaption);
 }
 
-TButton::TButton(TComponent* owner) : TWinControl(owner, new QPushButton()) {
+TButton::TButton(TComponent* owner)
+    : TWinControl(owner, new QPushButton()) {
     auto* button = static_cast<QPushButton*>(Widget());
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked,

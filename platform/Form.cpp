@@ -67,7 +67,7 @@ TForm::~TForm() {
     Screen->RemoveForm(this);
     Application->FormDestroyed(this);
     Widget()->setParent(nullptr); // the base class deletes the client area itself
-    FWindow->Detach(); // the window's last notices find no form
+    FWindow->Detach();            // the window's last notices find no form
     delete FWindow;
 }
 

@@ -14,12 +14,15 @@ void TMemo::DefineProperties(TPropertyTable& table) {
         memo.Lines().Assign(text);
     });
     table.Boolean<TMemo>("ReadOnly", &TMemo::SetReadOnly);
-    table.Enumeration<TMemo, TScrollStyle>(
-        "ScrollBars", &TMemo::SetScrollBars,
-        {{"ssNone", ssNone}, {"ssHorizontal", ssHorizontal}, {"ssVertical", ssVertical}, {"ssBoth", ssBoth}});
+    table.Enumeration<TMemo, TScrollStyle>("ScrollBars", &TMemo::SetScrollBars,
+                                           {{"ssNone", ssNone},
+                                            {"ssHorizontal", ssHorizontal},
+                                            {"ssVertical", ssVertical},
+                                            {"ssBoth", ssBoth}});
 }
 
-TMemo::TMemo(TComponent* owner) : TWinControl(owner, new QPlainTextEdit()) {
+TMemo::TMemo(TComponent* owner)
+    : TWinControl(owner, new QPlainTextEdit()) {
     auto* edit = static_cast<QPlainTextEdit*>(Widget());
     edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     SetScrollBars(ssNone);
@@ -45,8 +48,7 @@ void TMemo::SetScrollBars(TScrollStyle scrollBars) {
     bool vertical = scrollBars == ssVertical || scrollBars == ssBoth;
     bool horizontal = scrollBars == ssHorizontal || scrollBars == ssBoth;
     edit->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    edit->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn
-                                                  : Qt::ScrollBarAlwaysOff);
+    edit->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     // Without a horizontal scroll bar long lines wrap, as they do in a classic memo.
     edit->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
 }

@@ -3,7 +3,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
-TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner, new QStatusBar()) {
+TStatusBar::TStatusBar(TComponent* owner)
+    : TWinControl(owner, new QStatusBar()) {
     SetBounds(0, 0, 185, 19);
 }
 
@@ -26,8 +27,14 @@ void TStatusBar::ShowPanel(int index) {
     const TStatusPanel& panel = FPanels[index];
     label->setText(QString::fromStdString(panel.Text));
     switch (panel.Bevel) {
-    case pbNone: label->setFrameStyle(QFrame::NoFrame); break;
-    case pbLowered: label->setFrameStyle(QFrame::Panel | QFrame::Sunken); break;
-    case pbRaised: label->setFrameStyle(QFrame::Panel | QFrame::Raised); break;
+    case pbNone:
+        label->setFrameStyle(QFrame::NoFrame);
+        break;
+    case pbLowered:
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        break;
+    case pbRaised:
+        label->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        break;
     }
 }

@@ -25,7 +25,8 @@ std::vector<TWinControl*> ControlsInForm(QWidget* widget) {
 
 } // namespace
 
-TApplicationHooks::TApplicationHooks(TApplication* application) : FApplication(application) {
+TApplicationHooks::TApplicationHooks(TApplication* application)
+    : FApplication(application) {
     QCoreApplication::instance()->installEventFilter(this);
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             [this] { FApplication->Idle(); });

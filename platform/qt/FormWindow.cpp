@@ -6,7 +6,8 @@
 
 #include <QCloseEvent>
 
-TFormWindow::TFormWindow(TForm* form) : FForm(form) {}
+TFormWindow::TFormWindow(TForm* form)
+    : FForm(form) {}
 
 void TFormWindow::Detach() {
     BindWidget(this, nullptr);
@@ -24,9 +25,13 @@ void TFormWindow::closeEvent(QCloseEvent* event) {
     Notify(&TForm::Close);
 }
 
-void TFormWindow::resizeEvent(QResizeEvent*) { Notify(&TForm::WindowGeometryChanged); }
+void TFormWindow::resizeEvent(QResizeEvent*) {
+    Notify(&TForm::WindowGeometryChanged);
+}
 
-void TFormWindow::moveEvent(QMoveEvent*) { Notify(&TForm::WindowGeometryChanged); }
+void TFormWindow::moveEvent(QMoveEvent*) {
+    Notify(&TForm::WindowGeometryChanged);
+}
 
 void TFormWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange)

@@ -20,7 +20,9 @@ struct TRgbValue {
     int R, G, B;
 };
 
-TColor ToColor(TRgbValue c) { return RGB(c.R, c.G, c.B); }
+TColor ToColor(TRgbValue c) {
+    return RGB(c.R, c.G, c.B);
+}
 
 TEST(DrawRingTest, SettingsRingOverGreyAlongTheMiddleRow) {
     struct Case {
@@ -29,12 +31,12 @@ TEST(DrawRingTest, SettingsRingOverGreyAlongTheMiddleRow) {
     };
     const Case cases[] = {
         {0, {100, 100, 100}, {100, 100, 100}, {100, 100, 100}}, // d2 = 1: untouched
-        {4, {178, 178, 50}, {216, 216, 25}, {255, 255, 255}},  // radius 0.875
-        {2, {139, 139, 75}, {158, 158, 62}, {255, 255, 0}},    // radius 0.9375
-        {6, {139, 139, 75}, {158, 158, 62}, {255, 255, 0}},    // radius 0.8125
-        {7, {119, 119, 88}, {129, 129, 81}, {178, 178, 50}},   // radius 0.78125
-        {8, {112, 112, 92}, {119, 119, 88}, {125, 125, 84}},   // inner disc
-        {32, {112, 112, 92}, {119, 119, 88}, {125, 125, 84}},  // centre
+        {4, {178, 178, 50}, {216, 216, 25}, {255, 255, 255}},   // radius 0.875
+        {2, {139, 139, 75}, {158, 158, 62}, {255, 255, 0}},     // radius 0.9375
+        {6, {139, 139, 75}, {158, 158, 62}, {255, 255, 0}},     // radius 0.8125
+        {7, {119, 119, 88}, {129, 129, 81}, {178, 178, 50}},    // radius 0.78125
+        {8, {112, 112, 92}, {119, 119, 88}, {125, 125, 84}},    // inner disc
+        {32, {112, 112, 92}, {119, 119, 88}, {125, 125, 84}},   // centre
     };
     TBitmap idle, lit, hot;
     for (TBitmap* image : {&idle, &lit, &hot})
@@ -74,7 +76,7 @@ TEST(DrawRingTest, TallEllipseTouchesTheSidesAndLeavesTheCorners) {
         EXPECT_EQ(image.Pixel(x, 0), grey) << "top edge, column " << x;
         EXPECT_EQ(image.Pixel(x, 143), grey) << "bottom edge, column " << x;
     }
-    EXPECT_NE(image.Pixel(1, 71), grey);  // next to the middle of each side
+    EXPECT_NE(image.Pixel(1, 71), grey); // next to the middle of each side
     EXPECT_NE(image.Pixel(46, 72), grey);
     EXPECT_NE(image.Pixel(23, 1), grey);
     EXPECT_NE(image.Pixel(24, 142), grey);
@@ -156,7 +158,8 @@ protected:
         Board->SetBounds(0, 0, 600, 274);
     }
 
-    TBoardHighlight* Add(const String& name, const String& title, THighlightType type = htSettings) {
+    TBoardHighlight* Add(const String& name, const String& title,
+                         THighlightType type = htSettings) {
         auto* highlight = new TBoardHighlight(Form.get());
         highlight->SetName(name);
         highlight->SetParent(Board);

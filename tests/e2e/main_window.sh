@@ -243,9 +243,15 @@ menu_bar_height() {
             END { exit !found }'
 }
 
+# The highlight circles drawn over the photograph (left, top, right, bottom,
+# inclusive, in the photograph's pixels): blanked in both pictures compared.
+CIRCLE_MASK=(-fill black -draw "rectangle 245,8 292,151" -draw "rectangle 475,0 522,143"
+    -draw "rectangle 544,0 600,16")
+
 decode_reference() {
-    djpeg -ppm -outfile "$WORK_DIR/reference.ppm" "$PHOTOGRAPH" ||
+    djpeg -ppm -outfile "$WORK_DIR/photograph.ppm" "$PHOTOGRAPH" ||
         fatal "cannot decode the photograph $PHOTOGRAPH"
+    convert "$WORK_DIR/photograph.ppm" "${CIRCLE_MASK[@]}" "$WORK_DIR/reference.ppm"
     local size
     size=$(identify -format '%wx%h' "$WORK_DIR/reference.ppm")
     [ "$size" = "${PHOTO_WIDTH}x${PHOTO_HEIGHT}" ] ||
@@ -253,10 +259,10 @@ decode_reference() {
 }
 
 # Number of pixels of the reference photograph that differ from the screenshot
-# at x, y (screen coordinates).
+# at x, y (screen coordinates), outside the circles.
 differing_pixels() {
     convert "$WORK_DIR/screen.ppm" -crop "${PHOTO_WIDTH}x${PHOTO_HEIGHT}+$1+$2" +repage \
-        "$WORK_DIR/shown.ppm"
+        "${CIRCLE_MASK[@]}" "$WORK_DIR/shown.ppm"
     compare -metric AE "$WORK_DIR/shown.ppm" "$WORK_DIR/reference.ppm" null: 2>&1 || true
 }
 
