@@ -76,7 +76,7 @@ void TOrientedPicture::SetOrientation(TOrientationType orientation) {
 void TOrientedPicture::Paint() {
     DrawUprightBitmap();
     TurnIntoOrientedBitmap();
-    ExchangeSizeIfTurnedSideways();
+    ExchangeWidthAndHeightIfPending();
     // One block copy: the screen never shows a half-drawn picture. While the
     // size is being exchanged the picture may not fit; the paint that the new
     // size brings replaces it.
@@ -116,7 +116,7 @@ void TOrientedPicture::TurnIntoOrientedBitmap() {
     }
 }
 
-void TOrientedPicture::ExchangeSizeIfTurnedSideways() {
+void TOrientedPicture::ExchangeWidthAndHeightIfPending() {
     if (!FSwapPending)
         return;
     FSwapPending = false;

@@ -40,7 +40,7 @@ private:
     }
     void DrawUprightBitmap();
     void TurnIntoOrientedBitmap();
-    void ExchangeSizeIfTurnedSideways();
+    void ExchangeWidthAndHeightIfPending();
 
     TOrientationType FOrientation = otUp;
     TBitmap FOrientedBitmap;

@@ -184,6 +184,23 @@ TEST_F(HighlightScenarioTest, AClickPinsAndDoneCloses) {
     }
 }
 
+TEST_F(HighlightScenarioTest, CloseBoxHidesThePopupWhichOpensAgainUnpinned) {
+    TBoardHighlight* circle = MainForm->RangeHighlight1;
+    MovePointerTo(circle, Centre(circle));
+    Click(circle, Centre(circle));
+    TPopupForm* popup = RangePopup();
+    ASSERT_NE(popup, nullptr);
+    WindowOf(popup)->close(); // the window's close box
+    Application->ProcessMessages();
+    EXPECT_FALSE(popup->Visible());
+    EXPECT_FALSE(circle->Lit());
+    MovePointerTo(Image, Away);
+    MovePointerTo(circle, Centre(circle));
+    EXPECT_EQ(RangePopup(), popup) << "built once, shown again";
+    EXPECT_TRUE(popup->Visible());
+    EXPECT_FALSE(popup->OwnerHighlight()->Pinned());
+}
+
 TEST_F(HighlightScenarioTest, ActivePopupGivesItsCirclesTheHotLook) {
     TBoardHighlight* circle = MainForm->RangeHighlight1;
     MovePointerTo(circle, Centre(circle));
