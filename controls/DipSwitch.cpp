@@ -3,6 +3,7 @@
 #include "PropertyTable.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 

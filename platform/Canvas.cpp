@@ -115,11 +115,7 @@ void TCanvas::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight) {
 }
 
 void TCanvas::Ellipse(const TRect& rect) {
-    WithPainter([&](QPainter& p) {
-        p.setPen(QPen(ToQColor(FPen.Color()), 0, ToQtPenStyle(FPen.Style())));
-        p.setBrush(FBrush.Style() == bsClear ? QBrush() : QBrush(ToQColor(FBrush.Color())));
-        p.drawEllipse(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
-    });
+    DrawRoundShape(rect, rect.Width(), rect.Height());
 }
 
 namespace {

@@ -26,6 +26,8 @@ TBitmap& BackBuffer(int width, int height) {
 
 void TWinControl::DefineProperties(TPropertyTable& table) {
     TControl::DefineProperties(table);
+    table.Integer<TWinControl>("TabOrder", &TWinControl::SetTabOrder);
+    table.Boolean<TWinControl>("TabStop", &TWinControl::SetTabStop);
     table.Event("OnEnter", &TWinControl::OnEnter);
     table.Event("OnExit", &TWinControl::OnExit);
 }
@@ -59,6 +61,8 @@ void TWinControl::SetParent(TWinControl* parent) {
 
 void TWinControl::InsertControl(TControl* control) {
     FControls.push_back(control);
+    if (auto* windowed = dynamic_cast<TWinControl*>(control))
+        FTabList.push_back(windowed);
     control->FParent = this;
     control->UpdateAnchorRules();
     if (control->Align() != alNone)
@@ -72,6 +76,7 @@ void TWinControl::RemoveControl(TControl* control) {
         return;
     control->Invalidate();
     FControls.erase(it);
+    std::erase(FTabList, control);
     control->FParent = nullptr;
     if (FMouseCapture == control)
         FMouseCapture = nullptr;
@@ -144,7 +149,43 @@ TPoint TWinControl::ClientToScreen(TPoint point) const {
 
 void TWinControl::Loaded() {
     TControl::Loaded();
+    // Apply the tab order the description gave the children, lowest first, so
+    // that each finds its place among siblings read after it.
+    std::stable_sort(FTabList.begin(), FTabList.end(), [](TWinControl* a, TWinControl* b) {
+        return unsigned(a->FStoredTabOrder) < unsigned(b->FStoredTabOrder);
+    });
+    ApplyTabOrder();
     Realign();
+}
+
+int TWinControl::TabOrder() const {
+    if (!Parent())
+        return -1;
+    const auto& list = Parent()->FTabList;
+    return int(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int order) {
+    FStoredTabOrder = order;
+    if (!Parent() || Loading())
+        return;
+    auto& list = Parent()->FTabList;
+    std::erase(list, this);
+    list.insert(list.begin() + std::clamp(order, 0, int(list.size())), this);
+    Parent()->ApplyTabOrder();
+}
+
+void TWinControl::ApplyTabOrder() {
+    for (std::size_t i = 1; i < FTabList.size(); ++i)
+        QWidget::setTabOrder(FTabList[i - 1]->FWidget, FTabList[i]->FWidget);
+}
+
+bool TWinControl::TabStop() const { return FWidget->focusPolicy() & Qt::TabFocus; }
+
+void TWinControl::SetTabStop(bool tabStop) {
+    Qt::FocusPolicy policy = FWidget->focusPolicy();
+    FWidget->setFocusPolicy(tabStop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                    : Qt::FocusPolicy(policy & ~Qt::TabFocus));
 }
 
 void TWinControl::BoundsChanged(int oldWidth, int oldHeight) {

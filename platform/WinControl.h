@@ -38,6 +38,14 @@ public:
     bool Showing() const override;
     bool Focused() const;
     virtual void SetFocus();
+    // The place among the parent's windowed controls that the Tab key visits
+    // them in; a description's values take effect once it is read.
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    // Whether the Tab key stops at the control.
+    bool TabStop() const;
+    void SetTabStop(bool tabStop);
+
     // Fired when the keyboard focus enters the control (or a control inside
     // it) from outside, and when it leaves it for a control outside, within
     // one form.
@@ -75,6 +83,7 @@ private:
     void RemoveControl(TControl* control);
     void MoveControlToEnd(TControl* control);
     void AlignChildren();
+    void ApplyTabOrder();
 
     void PaintWindow(const TRect& update);
     // Paints area (client coordinates) into buffer, whose top-left pixel
@@ -88,6 +97,8 @@ private:
 
     QWidget* FWidget = nullptr;
     std::vector<TControl*> FControls;
+    std::vector<TWinControl*> FTabList; // windowed children in tab order
+    int FStoredTabOrder = -1;
     TCanvas FCanvas;
     TControl* FMouseCapture = nullptr;
     bool FClickPending = false;
