@@ -21,7 +21,8 @@ void TComboBox::DefineProperties(TPropertyTable& table) {
     table.Event("OnChange", &TComboBox::OnChange);
 }
 
-TComboBox::TComboBox(TComponent* owner) : TWinControl(owner, new QComboBox()) {
+TComboBox::TComboBox(TComponent* owner)
+    : TWinControl(owner, new QComboBox()) {
     auto* box = static_cast<QComboBox*>(Widget());
     // activated is raised for the user's choices only, by mouse or keys.
     QObject::connect(box, &QComboBox::activated, [this] {
@@ -43,7 +44,9 @@ void TComboBox::ShowItems() {
     box->setCurrentIndex(-1);
 }
 
-int TComboBox::ItemIndex() const { return static_cast<QComboBox*>(Widget())->currentIndex(); }
+int TComboBox::ItemIndex() const {
+    return static_cast<QComboBox*>(Widget())->currentIndex();
+}
 
 void TComboBox::SetItemIndex(int index) {
     if (index < -1 || index >= FItems.Count())

@@ -9,7 +9,10 @@ void TLabel::DefineProperties(TPropertyTable& table) {
     table.Text<TLabel>("Caption", &TLabel::SetCaption);
 }
 
-TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
+TLabel::TLabel(TComponent* owner)
+    : TGraphicControl(owner) {
+    SetBounds(0, 0, 65, 17);
+}
 
 void TLabel::SetCaption(const String& caption) {
     if (caption == FCaption)

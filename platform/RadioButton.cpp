@@ -11,7 +11,8 @@ void TRadioButton::DefineProperties(TPropertyTable& table) {
     table.Boolean<TRadioButton>("Checked", &TRadioButton::SetChecked);
 }
 
-TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner, new QRadioButton()) {
+TRadioButton::TRadioButton(TComponent* owner)
+    : TWinControl(owner, new QRadioButton()) {
     auto* button = static_cast<QRadioButton*>(Widget());
     QObject::connect(button, &QRadioButton::toggled, [this](bool checked) {
         if (checked && !Loading())
@@ -27,7 +28,9 @@ void TRadioButton::SetCaption(const String& caption) {
     static_cast<QRadioButton*>(Widget())->setText(QString::fromStdString(caption));
 }
 
-bool TRadioButton::Checked() const { return static_cast<QRadioButton*>(Widget())->isChecked(); }
+bool TRadioButton::Checked() const {
+    return static_cast<QRadioButton*>(Widget())->isChecked();
+}
 
 void TRadioButton::SetChecked(bool checked) {
     static_cast<QRadioButton*>(Widget())->setChecked(checked);

@@ -180,7 +180,9 @@ void TWinControl::ApplyTabOrder() {
         QWidget::setTabOrder(FTabList[i - 1]->FWidget, FTabList[i]->FWidget);
 }
 
-bool TWinControl::TabStop() const { return FWidget->focusPolicy() & Qt::TabFocus; }
+bool TWinControl::TabStop() const {
+    return FWidget->focusPolicy() & Qt::TabFocus;
+}
 
 void TWinControl::SetTabStop(bool tabStop) {
     Qt::FocusPolicy policy = FWidget->focusPolicy();
