@@ -1958,6 +1958,8 @@ object MainForm: TMainForm
     Width = 240
     Height = 88
     BevelOuter = bvNone
+    TabOrder = 1
+    OnEnter = RangePanelEnter
     Lines.Strings = (
       'Outputs are selectable and may span a variety of ranges. Unipolar vol' +
         'tage outputs may range from zero volts to the maximum positive range' +
@@ -1967,6 +1969,61 @@ object MainForm: TMainForm
       ''
       'For each channel, select the desired range from the drop-down box. Th' +
         'en configure that channel''s range switch like the one on the right.')
+    object Label21: TLabel
+      Left = 168
+      Top = 60
+      Width = 6
+      Height = 13
+      Caption = '1'
+    end
+    object RangeDips: TDipSwitch
+      Left = 160
+      Top = 16
+      Width = 69
+      Height = 43
+      NumSwitches = 4
+      BinaryValueStr = '0000'
+      Value = 0
+    end
+    object Label1: TLabel
+      Left = 183
+      Top = 60
+      Width = 6
+      Height = 13
+      Caption = '2'
+    end
+    object Label2: TLabel
+      Left = 199
+      Top = 60
+      Width = 6
+      Height = 13
+      Caption = '3'
+    end
+    object Label4: TLabel
+      Left = 215
+      Top = 60
+      Width = 6
+      Height = 13
+      Caption = '4'
+    end
+    object RangeBox: TComboBox
+      Left = 17
+      Top = 32
+      Width = 131
+      Height = 21
+      Style = csDropDownList
+      ItemHeight = 13
+      TabOrder = 0
+      OnChange = RangeBoxChange
+      Items.Strings = (
+        '0-2.5V (unipolar)'
+        '0-5V (unipolar)'
+        '0-10V (unipolar)'
+        '±2.5V (bipolar)'
+        '±5V (bipolar)'
+        '±10V (bipolar)'
+        '4-20mA (current)')
+    end
   end
   object HighLevelPanel: TRadioPanel
     Left = 624
@@ -1974,8 +2031,37 @@ object MainForm: TMainForm
     Width = 240
     Height = 49
     BevelOuter = bvNone
+    TabOrder = 2
     Lines.Strings = (
       'This jumper sets the voltage level used for a logic high.')
+    object HighLevelJumper: TThreeJumper
+      Left = 168
+      Top = 16
+      Width = 43
+      Height = 18
+      JumperState = jsRight
+      OnClick = HighLevelJumperClick
+    end
+    object HighLevel5Radio: TRadioButton
+      Left = 24
+      Top = 8
+      Width = 113
+      Height = 16
+      Caption = '5V'
+      Checked = True
+      TabOrder = 0
+      TabStop = True
+      OnClick = HighLevelRadioClick
+    end
+    object HighLevel33Radio: TRadioButton
+      Left = 24
+      Top = 24
+      Width = 113
+      Height = 16
+      Caption = '3.3V'
+      TabOrder = 1
+      OnClick = HighLevelRadioClick
+    end
   end
   object MainMenu1: TMainMenu
     object File1: TMenuItem

@@ -4,6 +4,11 @@
 #include "FormBindings.h"
 
 class TBoardHighlight;
+class TComboBox;
+class TDipSwitch;
+class TLabel;
+class TRadioButton;
+class TThreeJumper;
 class TBoardImage;
 class TMainMenu;
 class TMenuItem;
@@ -28,8 +33,24 @@ public:
     TBoardHighlight* RangeHighlight1 = nullptr;
     TBoardHighlight* HighLevelHighlight = nullptr;
     TRadioPanel* HighLevelPanel = nullptr;
+    TLabel* Label21 = nullptr;
+    TDipSwitch* RangeDips = nullptr;
+    TLabel* Label1 = nullptr;
+    TLabel* Label2 = nullptr;
+    TLabel* Label4 = nullptr;
+    TComboBox* RangeBox = nullptr;
+    TRadioButton* HighLevel5Radio = nullptr;
+    TRadioButton* HighLevel33Radio = nullptr;
+    TThreeJumper* HighLevelJumper = nullptr;
 
     void Exit2Click(TObject* Sender);
+    // The range list sets the drawn switch to the chosen range's pattern.
+    void RangeBoxChange(TObject* Sender);
+    // Entering the range panel selects the first range and shows its pattern.
+    void RangePanelEnter(TObject* Sender);
+    // The radio buttons and the drawn jumper follow each other.
+    void HighLevelRadioClick(TObject* Sender);
+    void HighLevelJumperClick(TObject* Sender);
 
 private:
     static const TFormBindings& Bindings();

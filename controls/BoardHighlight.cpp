@@ -4,7 +4,10 @@
 #include "BoardImage.h"
 #include "Button.h"
 #include "Colors.h"
+#include "HighlightMenu.h"
+#include "MainMenu.h"
 #include "Memo.h"
+#include "MenuItem.h"
 #include "PopupForm.h"
 #include "PropertyTable.h"
 #include "RadioPanel.h"
@@ -168,6 +171,7 @@ void TBoardHighlight::Paint() {
     if (!FPrepared) {
         BuildImages();
         FBoardMenu = IsBoardImage(Parent()) ? static_cast<TBoardImage*>(Parent())->Menu() : nullptr;
+        AddMenuEntries();
         FPrepared = true;
     }
     Canvas().Draw(0, 0, CurrentImage());
@@ -293,8 +297,10 @@ void TBoardHighlight::Click() {
 }
 
 void TBoardHighlight::PinPopup() {
-    if (FPopup)
+    if (FPopup) {
         FPinned = true;
+        CheckMenuEntry(true);
+    }
     for (TBoardHighlight* highlight : LinkedHighlights())
         highlight->PinOwnPopup();
 }
@@ -303,6 +309,7 @@ void TBoardHighlight::PinOwnPopup() {
     if (!FPopup)
         return;
     FPinned = true;
+    CheckMenuEntry(true);
     FPopup->SetFocus();
 }
 
@@ -329,6 +336,7 @@ void TBoardHighlight::SetPopupActive(bool active, bool relay) {
 }
 
 void TBoardHighlight::PopupClosed(TObject*, TCloseAction&) {
+    CheckMenuEntry(false);
     if (FPopup)
         FPopup->SetCloseOnLeave(false);
     Unlight();
@@ -350,11 +358,75 @@ void TBoardHighlight::DoneClick(TObject*) {
     ClosePopup();
 }
 
-// Previous and Next walk the entries of the highlight menus; a highlight
-// without a menu entry has nowhere to go.
-void TBoardHighlight::PreviousClick(TObject*) {}
+void TBoardHighlight::PreviousClick(TObject*) {
+    ChooseNeighbourEntry(-1);
+}
 
-void TBoardHighlight::NextClick(TObject*) {}
+void TBoardHighlight::NextClick(TObject*) {
+    ChooseNeighbourEntry(+1);
+}
+
+// Without an entry of its own the popup stays open: there is nowhere to go.
+void TBoardHighlight::ChooseNeighbourEntry(int step) {
+    if (!FBoardMenu)
+        return;
+    TMenuItem* top = FBoardMenu->Items();
+    for (int i = 0; i < top->Count(); ++i) {
+        TMenuItem* kindItem = top->Items(i);
+        if (kindItem->Caption() != THighlightMenu::KindCaption(FHighlightType))
+            continue;
+        int count = kindItem->Count();
+        for (int j = 0; j < count; ++j) {
+            if (kindItem->Items(j)->Caption() != FTitle)
+                continue;
+            TMenuItem* target = kindItem->Items((j + step + count) % count);
+            ClosePopup();
+            if (target->OnClick)
+                target->OnClick(this);
+            return;
+        }
+    }
+}
+
+void TBoardHighlight::AddMenuEntries() {
+    if (!FBoardMenu)
+        return;
+    TMenuItem* kindItem = THighlightMenu::KindItemMade(FBoardMenu, FHighlightType);
+    if (FTitle.empty())
+        return; // the kind's menu stays, with no entry
+    for (int i = 0; i < kindItem->Count(); ++i)
+        if (kindItem->Items(i)->Caption() == FTitle)
+            return; // a linked highlight made the group's entry
+    TMenuItem* entry = THighlightMenu::MakeEntry(FBoardMenu, FTitle, FNameStem);
+    entry->OnClick = [this](TObject* sender) { MenuItemClick(sender); };
+    kindItem->Add(entry);
+}
+
+void TBoardHighlight::CheckMenuEntry(bool mark) {
+    if (!FBoardMenu)
+        return;
+    if (TMenuItem* entry = THighlightMenu::Entry(FBoardMenu, FHighlightType, FTitle))
+        entry->SetChecked(mark);
+}
+
+void TBoardHighlight::MenuItemClick(TObject* sender) {
+    if (sender && sender->ClassName() == "TMenuItem" &&
+        static_cast<TMenuItem*>(sender)->Checked()) {
+        if (FPopup) {
+            ClosePopup();
+            return;
+        }
+        // A linked highlight owns the popup.
+        for (TBoardHighlight* highlight : LinkedHighlights())
+            if (highlight->FPopup)
+                highlight->MenuItemClick(sender);
+        return;
+    }
+    // As a pointer would: onto the circle, a click, and off again.
+    Perform(CM_MOUSEENTER, 0, 0);
+    PinPopup();
+    Perform(CM_MOUSELEAVE, 0, 0);
+}
 
 void TBoardHighlight::ShowPopup() {
     if (FPopup) {

@@ -78,6 +78,13 @@ public:
     void PreviousClick(TObject* sender);
     void NextClick(TObject* sender);
 
+    // The option's entry on the board image's menu: made at the first paint,
+    // checked while the group's popup is pinned.
+    void AddMenuEntries();
+    void CheckMenuEntry(bool mark);
+    // Choosing the entry: closes a pinned popup, otherwise opens and pins it.
+    void MenuItemClick(TObject* sender);
+
     // Blends the ring into the image. Pixels outside the inscribed ellipse are
     // left as they are; an image less than 2 pixels wide or high keeps its
     // background, as no ellipse fits in it.
@@ -97,6 +104,8 @@ private:
     void PlacePopup(int panelLeft, int panelTop);
     void KeepPopupOnScreen();
     void ClosePopup();
+    // Closes the popup and chooses the entry step places away, wrapping around.
+    void ChooseNeighbourEntry(int step);
 
     TBitmap FIdleImage;
     TBitmap FHotImage;

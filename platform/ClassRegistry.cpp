@@ -1,11 +1,21 @@
 #include "ClassRegistry.h"
 
+#include "Button.h"
+#include "ComboBox.h"
 #include "Form.h"
+#include "Label.h"
 #include "MainMenu.h"
+#include "Memo.h"
 #include "MenuItem.h"
+#include "RadioButton.h"
 
 TClassRegistry::TClassRegistry() {
     Register<TForm>("TForm");
+    Register<TButton>("TButton");
+    Register<TComboBox>("TComboBox");
+    Register<TLabel>("TLabel");
+    Register<TMemo>("TMemo");
+    Register<TRadioButton>("TRadioButton");
     Register<TMainMenu>("TMainMenu");
     Register<TMenuItem>("TMenuItem");
 }

@@ -141,13 +141,14 @@ TEST_F(MainFormTest, ScreenShowsThePhotographAsLibjpegDecodesIt) {
     EXPECT_EQ(qRgb(qRed(outside), qGreen(outside), qBlue(outside)), qRgb(255, 255, 255));
 }
 
-TEST_F(MainFormTest, MenuBarShowsTheStoredMenus) {
+TEST_F(MainFormTest, MenuBarShowsTheStoredMenusAndTheSettingsOfTheCircles) {
     ShowAndWait(MainForm);
     auto* bar = WindowOf(MainForm)->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->actions().size(), 2);
-    EXPECT_EQ(bar->actions()[0]->text(), "&File");
-    EXPECT_EQ(bar->actions()[1]->text(), "&Help");
+    QStringList captions;
+    for (QAction* action : bar->actions())
+        captions << action->text();
+    EXPECT_EQ(captions, (QStringList{"&File", "&Settings", "&Help"}));
     ASSERT_NE(bar->actions()[0]->menu(), nullptr);
     EXPECT_EQ(bar->actions()[0]->menu()->actions()[0]->text(), "&Exit");
 }
