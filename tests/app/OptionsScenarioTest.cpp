@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "Bitmap.h"
 #include "BoardHighlight.h"
 #include "BoardImage.h"
 #include "Button.h"
@@ -56,6 +57,21 @@ protected:
         TPoint local = PointIn(widget, control, point);
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(local.X, local.Y));
         Application->ProcessMessages();
+    }
+
+    // The levers the drawn switch shows at ON, read off the screen: a lever
+    // is white, over y 13..23 at ON and 29..39 at the far end of its slot.
+    static String LeversShownAtOn() {
+        TBitmap panel;
+        MainForm->RangePanel->PaintTo(panel);
+        TDipSwitch* dips = MainForm->RangeDips;
+        String levers;
+        for (int slotCentre : {10, 26, 42, 58}) {
+            bool on = panel.Pixel(dips->Left() + slotCentre, dips->Top() + 18) == clWhite;
+            bool off = panel.Pixel(dips->Left() + slotCentre, dips->Top() + 34) == clWhite;
+            levers += on && !off ? '1' : !on && off ? '0' : '?';
+        }
+        return levers;
     }
 
     void OpenRangePopup() {
@@ -119,6 +135,7 @@ TEST_F(OptionsScenarioTest, FirstEntryShowsTheFirstRangeWithItsPattern) {
     EXPECT_EQ(MainForm->RangeBox->ItemIndex(), 0);
     EXPECT_EQ(MainForm->RangeBox->Items()[0], "0-2.5V (unipolar)");
     EXPECT_EQ(MainForm->RangeDips->BinaryValueStr(), "0110");
+    EXPECT_EQ(LeversShownAtOn(), "0110");
 }
 
 TEST_F(OptionsScenarioTest, ChoosingARangeSetsTheSwitch) {
@@ -147,6 +164,7 @@ TEST_F(OptionsScenarioTest, ChoosingARangeSetsTheSwitch) {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry.center());
         Application->ProcessMessages();
         EXPECT_EQ(MainForm->RangeDips->BinaryValueStr(), choice.Pattern) << choice.Text;
+        EXPECT_EQ(LeversShownAtOn(), choice.Pattern) << choice.Text;
         EXPECT_EQ(MainForm->RangeDips->Value(), choice.Value) << choice.Text;
     }
 }
@@ -159,7 +177,7 @@ TEST_F(OptionsScenarioTest, ArrowKeysOnTheListUpdateTheSwitchAtEachStep) {
     const char* expected[] = {"0000", "0010", "1110", "1000", "1010", "0001"};
     for (const char* pattern : expected) {
         Keys(list, Qt::Key_Down);
-        EXPECT_EQ(MainForm->RangeDips->BinaryValueStr(), pattern);
+        EXPECT_EQ(LeversShownAtOn(), pattern);
     }
     Keys(list, Qt::Key_Up);
     EXPECT_EQ(MainForm->RangeDips->BinaryValueStr(), "1010");
