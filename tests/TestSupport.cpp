@@ -36,6 +36,15 @@ TPoint PointIn(QWidget* widget, TControl* control, TPoint point) {
     return {local.x(), local.y()};
 }
 
+void ClickOn(TControl* control, TPoint point) {
+    QWidget* widget = WidgetAt(control, point);
+    if (!widget)
+        throw std::runtime_error("nothing to click there");
+    TPoint local = PointIn(widget, control, point);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(local.X, local.Y));
+    Application->ProcessMessages();
+}
+
 void MovePointerTo(TControl* control, TPoint point) {
     TPoint global = control->ClientToScreen(point);
     QCursor::setPos(global.X, global.Y);

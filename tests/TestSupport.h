@@ -20,6 +20,8 @@ QWidget* WidgetAt(TControl* control, TPoint point);
 TPoint PointIn(QWidget* widget, TControl* control, TPoint point);
 // Moves the real pointer to a control's client point and lets the program react.
 void MovePointerTo(TControl* control, TPoint point);
+// Clicks the left button at a control's client point, on whatever widget is there.
+void ClickOn(TControl* control, TPoint point);
 
 inline void PrintTo(const TRect& r, std::ostream* os) {
     *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";

@@ -47,14 +47,6 @@ protected:
         return dynamic_cast<T*>(popup->FindComponent(name));
     }
 
-    void Click(TControl* control, TPoint point) {
-        QWidget* widget = WidgetAt(control, point);
-        ASSERT_NE(widget, nullptr);
-        TPoint local = PointIn(widget, control, point);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(local.X, local.Y));
-        Application->ProcessMessages();
-    }
-
     // True when the highlight shows the given look on screen.
     bool Shows(TBoardHighlight* highlight, const TBitmap& look) {
         TBitmap board;
@@ -169,14 +161,14 @@ TEST_F(HighlightScenarioTest, MovingStraightOntoThePopupPinsItUntilThePointerLea
 TEST_F(HighlightScenarioTest, AClickPinsAndDoneCloses) {
     TBoardHighlight* circle = MainForm->RangeHighlight2;
     MovePointerTo(circle, Centre(circle));
-    Click(circle, Centre(circle));
+    ClickOn(circle, Centre(circle));
     TPopupForm* popup = RangePopup();
     ASSERT_NE(popup, nullptr);
     EXPECT_TRUE(popup->OwnerHighlight()->Pinned());
     MovePointerTo(Image, Away);
     EXPECT_TRUE(popup->Visible()) << "a pinned popup stays when the pointer leaves the circle";
     EXPECT_TRUE(circle->Lit());
-    Click(PopupControl<TButton>(popup, "DoneButton"), {29, 12});
+    ClickOn(PopupControl<TButton>(popup, "DoneButton"), {29, 12});
     EXPECT_FALSE(popup->Visible());
     for (TBoardHighlight* h : {MainForm->RangeHighlight1, MainForm->RangeHighlight2}) {
         EXPECT_FALSE(h->Lit());
@@ -187,7 +179,7 @@ TEST_F(HighlightScenarioTest, AClickPinsAndDoneCloses) {
 TEST_F(HighlightScenarioTest, CloseBoxHidesThePopupWhichOpensAgainUnpinned) {
     TBoardHighlight* circle = MainForm->RangeHighlight1;
     MovePointerTo(circle, Centre(circle));
-    Click(circle, Centre(circle));
+    ClickOn(circle, Centre(circle));
     TPopupForm* popup = RangePopup();
     ASSERT_NE(popup, nullptr);
     WindowOf(popup)->close(); // the window's close box
@@ -204,7 +196,7 @@ TEST_F(HighlightScenarioTest, CloseBoxHidesThePopupWhichOpensAgainUnpinned) {
 TEST_F(HighlightScenarioTest, ActivePopupGivesItsCirclesTheHotLook) {
     TBoardHighlight* circle = MainForm->RangeHighlight1;
     MovePointerTo(circle, Centre(circle));
-    Click(circle, Centre(circle));
+    ClickOn(circle, Centre(circle));
     ASSERT_TRUE(circle->PopupActive());
     EXPECT_TRUE(Shows(MainForm->RangeHighlight1, MainForm->RangeHighlight1->HotImage()));
     EXPECT_TRUE(Shows(MainForm->RangeHighlight2, MainForm->RangeHighlight2->HotImage()));

@@ -51,14 +51,6 @@ protected:
         return popup ? popup : MainForm->RangeHighlight1->Popup();
     }
 
-    void Click(TControl* control, TPoint point) {
-        QWidget* widget = WidgetAt(control, point);
-        ASSERT_NE(widget, nullptr);
-        TPoint local = PointIn(widget, control, point);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(local.X, local.Y));
-        Application->ProcessMessages();
-    }
-
     // The levers the drawn switch shows at ON, read off the screen: a lever
     // is white, over y 13..23 at ON and 29..39 at the far end of its slot.
     static String LeversShownAtOn() {
@@ -113,7 +105,7 @@ TEST_F(OptionsScenarioTest, KeyboardOpensTheRangePopupPinnedAndChecked) {
 TEST_F(OptionsScenarioTest, NextWalksToTheHighLevelPopupAndWrapsBack) {
     OpenRangePopup();
     TPopupForm* range = RangePopup();
-    Click(dynamic_cast<TControl*>(range->FindComponent("NextButton")), {29, 12});
+    ClickOn(dynamic_cast<TControl*>(range->FindComponent("NextButton")), {29, 12});
     TPopupForm* level = MainForm->HighLevelHighlight->Popup();
     ASSERT_NE(level, nullptr);
     EXPECT_TRUE(level->Visible());
@@ -121,7 +113,7 @@ TEST_F(OptionsScenarioTest, NextWalksToTheHighLevelPopupAndWrapsBack) {
     EXPECT_TRUE(MainForm->HighLevelHighlight->Pinned());
     EXPECT_TRUE(Component("HighLevel1")->Checked());
     EXPECT_FALSE(Component("OutputRange1")->Checked());
-    Click(dynamic_cast<TControl*>(level->FindComponent("NextButton")), {29, 12});
+    ClickOn(dynamic_cast<TControl*>(level->FindComponent("NextButton")), {29, 12});
     EXPECT_TRUE(range->Visible());
     EXPECT_FALSE(level->Visible());
     EXPECT_TRUE(range->OwnerHighlight()->Pinned());
@@ -193,7 +185,7 @@ TEST_F(OptionsScenarioTest, JumperClicksToggleBetweenFiveAndThreePointThreeVolts
     // The open position never stays: the state is back on a pair by the time
     // anything is painted.
     for (int click = 0; click < 4; ++click) {
-        Click(jumper, {21, 9});
+        ClickOn(jumper, {21, 9});
         seen.push_back(jumper->JumperState());
         EXPECT_EQ(MainForm->HighLevel5Radio->Checked(), jumper->JumperState() == jsRight);
         EXPECT_EQ(MainForm->HighLevel33Radio->Checked(), jumper->JumperState() == jsLeft);
@@ -204,12 +196,12 @@ TEST_F(OptionsScenarioTest, JumperClicksToggleBetweenFiveAndThreePointThreeVolts
 TEST_F(OptionsScenarioTest, RadioButtonsPutTheCapWhereTheySay) {
     Component("HighLevel1")->Click();
     Application->ProcessMessages();
-    Click(MainForm->HighLevel33Radio, {8, 8});
+    ClickOn(MainForm->HighLevel33Radio, {8, 8});
     EXPECT_TRUE(MainForm->HighLevel33Radio->Checked());
     EXPECT_EQ(MainForm->HighLevelJumper->JumperState(), jsLeft);
-    Click(MainForm->HighLevel33Radio, {8, 8}); // already checked: nothing changes
+    ClickOn(MainForm->HighLevel33Radio, {8, 8}); // already checked: nothing changes
     EXPECT_EQ(MainForm->HighLevelJumper->JumperState(), jsLeft);
-    Click(MainForm->HighLevel5Radio, {8, 8});
+    ClickOn(MainForm->HighLevel5Radio, {8, 8});
     EXPECT_TRUE(MainForm->HighLevel5Radio->Checked());
     EXPECT_FALSE(MainForm->HighLevel33Radio->Checked());
     EXPECT_EQ(MainForm->HighLevelJumper->JumperState(), jsRight);
