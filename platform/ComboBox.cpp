@@ -32,7 +32,6 @@ TComboBox::TComboBox(TComponent* owner)
         });
     });
     FItems.OnChange = [this] { ShowItems(); };
-    SetStyle(csDropDown);
     SetBounds(0, 0, 145, 21);
 }
 
@@ -55,6 +54,8 @@ void TComboBox::SetItemIndex(int index) {
 }
 
 void TComboBox::SetStyle(TComboBoxStyle style) {
+    if (style == FStyle)
+        return;
     FStyle = style;
     static_cast<QComboBox*>(Widget())->setEditable(style == csDropDown);
 }

@@ -5,8 +5,9 @@
 
 enum TComboBoxStyle { csDropDown, csDropDownList };
 
-// A drop-down list. OnChange fires for a selection the user makes with the
-// mouse or the keys, never for one made from code.
+// A drop-down list; a pick-only list unless its style makes it editable. OnChange
+// fires for a selection the user makes with the mouse or the keys, never for
+// one made from code.
 class TComboBox : public TWinControl {
 public:
     explicit TComboBox(TComponent* owner);
@@ -28,6 +29,6 @@ private:
     void ShowItems();
 
     TStrings FItems;
-    TComboBoxStyle FStyle = csDropDown;
+    TComboBoxStyle FStyle = csDropDownList;
     int FItemHeight = 13;
 };
