@@ -42,6 +42,10 @@ const std::uint8_t* TBitmap::ScanLine(int y) const {
     return FImage->constScanLine(y);
 }
 
+int TBitmap::BytesPerLine() const {
+    return int(FImage->bytesPerLine());
+}
+
 TColor TBitmap::Pixel(int x, int y) const {
     const std::uint8_t* p = ScanLine(y) + 4 * x;
     return RGB(p[2], p[1], p[0]);

@@ -22,6 +22,8 @@ public:
 
     std::uint8_t* ScanLine(int y);
     const std::uint8_t* ScanLine(int y) const;
+    // The distance in bytes from one row to the next.
+    int BytesPerLine() const;
     TColor Pixel(int x, int y) const;
 
     TCanvas& Canvas();

@@ -71,9 +71,12 @@ void TCanvas::FillTargetRect(const TRect& targetRect, TColor color) {
     if (r.IsEmpty())
         return;
     std::uint32_t pixel = ToPixel(color);
-    for (int y = r.Top; y < r.Bottom; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(FTarget->ScanLine(y));
-        std::fill(row + r.Left, row + r.Right, pixel);
+    // Rows are reached by stepping from the first: ScanLine checks the bitmap
+    // is not shared on every call.
+    std::uint8_t* row = FTarget->ScanLine(r.Top);
+    for (int y = r.Top; y < r.Bottom; ++y, row += FTarget->BytesPerLine()) {
+        auto* pixels = reinterpret_cast<std::uint32_t*>(row);
+        std::fill(pixels + r.Left, pixels + r.Right, pixel);
     }
 }
 
@@ -249,11 +252,19 @@ void TCanvas::CopyPixels(const TRect& dest, const TBitmap& source, const TRect& 
     TRect visible = to.Intersect(FClip).Intersect(sourceClip.Offset(-dx, -dy));
     // Within one bitmap, a copy downwards goes bottom row first so that no
     // source row is overwritten before it is read.
+    if (visible.IsEmpty())
+        return;
     bool bottomUp = &source == FTarget && dy < 0;
+    int firstRow = bottomUp ? visible.Bottom - 1 : visible.Top;
+    int step = bottomUp ? -1 : 1;
+    // The target's row first: making it writable may copy its pixels away
+    // from a source that shared them.
+    std::uint8_t* targetRow = FTarget->ScanLine(firstRow) + 4 * visible.Left;
+    const std::uint8_t* sourceRow = source.ScanLine(firstRow + dy) + 4 * (visible.Left + dx);
     for (int i = 0; i < visible.Height(); ++i) {
-        int y = bottomUp ? visible.Bottom - 1 - i : visible.Top + i;
-        std::memmove(FTarget->ScanLine(y) + 4 * visible.Left,
-                     source.ScanLine(y + dy) + 4 * (visible.Left + dx), 4 * visible.Width());
+        std::memmove(targetRow, sourceRow, 4 * std::size_t(visible.Width()));
+        targetRow += step * FTarget->BytesPerLine();
+        sourceRow += step * source.BytesPerLine();
     }
 }
 

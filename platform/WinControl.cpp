@@ -252,12 +252,18 @@ void TWinControl::AlignChildren() {
             c->AnchorTo(ClientWidth(), ClientHeight());
 }
 
-void TWinControl::PaintWindow(const TRect& update) {
-    TBitmap& buffer = BackBuffer(update.Width(), update.Height());
-    PaintArea(buffer, update);
+void TWinControl::PaintWindow(const std::vector<TRect>& update) {
     QPainter painter(FWidget);
-    painter.drawImage(QPoint(update.Left, update.Top), TBitmapAccess::Image(buffer),
-                      QRect(0, 0, update.Width(), update.Height()));
+    for (const TRect& area : update) {
+        TBitmap& buffer = BackBuffer(area.Width(), area.Height());
+        PaintArea(buffer, area);
+        // A clip of one rectangle keeps the copy on the painter's plain path;
+        // the exposed region alone may be several.
+        QRect target(area.Left, area.Top, area.Width(), area.Height());
+        painter.setClipRect(target);
+        painter.drawImage(target.topLeft(), TBitmapAccess::Image(buffer),
+                          QRect(0, 0, area.Width(), area.Height()));
+    }
 }
 
 void TWinControl::PaintTo(TBitmap& target) {

@@ -85,7 +85,9 @@ private:
     void AlignChildren();
     void ApplyTabOrder();
 
-    void PaintWindow(const TRect& update);
+    // Paints the rectangles of an exposed region to the screen, each through
+    // the back buffer.
+    void PaintWindow(const std::vector<TRect>& update);
     // Paints area (client coordinates) into buffer, whose top-left pixel
     // stands for the area's top-left corner.
     void PaintArea(TBitmap& buffer, const TRect& area);

@@ -14,11 +14,14 @@ TWinWidget::TWinWidget(TWinControl* control)
     setMouseTracking(true);
 }
 
+// Each rectangle of the exposed region is painted and copied on its own: a
+// hover repaints two small circles, not the board between them, and a copy
+// clipped to several rectangles is far slower than one per rectangle.
 void TWinWidget::paintEvent(QPaintEvent* event) {
-    QRect r = event->rect();
-    Application->CallProtected([&] {
-        FControl->PaintWindow({r.left(), r.top(), r.right() + 1, r.bottom() + 1});
-    });
+    std::vector<TRect> areas;
+    for (const QRect& r : event->region())
+        areas.push_back({r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+    Application->CallProtected([&] { FControl->PaintWindow(areas); });
 }
 
 void TWinWidget::mousePressEvent(QMouseEvent* event) {
