@@ -10,6 +10,18 @@
 #include <QTest>
 #include <QWidget>
 
+testing::AssertionResult ReportsLineAndFault(const String& message, int line,
+                                             const String& detail) {
+    String where = "test.dfm line " + std::to_string(line) + ": ";
+    if (message.compare(0, where.size(), where) != 0)
+        return testing::AssertionFailure()
+               << "\"" << message << "\" does not begin \"" << where << "\"";
+    if (message.find(detail) == String::npos)
+        return testing::AssertionFailure()
+               << "\"" << message << "\" does not mention \"" << detail << "\"";
+    return testing::AssertionSuccess();
+}
+
 QWidget* WindowOf(TForm* form) {
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (!widget->parentWidget() && ControlOfWidget(widget) == form) // not a menu's popup

@@ -2,6 +2,8 @@
 
 #include "Types.h"
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 
 class QWidget;
@@ -22,6 +24,9 @@ TPoint PointIn(QWidget* widget, TControl* control, TPoint point);
 void MovePointerTo(TControl* control, TPoint point);
 // Clicks the left button at a control's client point, on whatever widget is there.
 void ClickOn(TControl* control, TPoint point);
+
+// A description error's message begins "test.dfm line N: " and says what is wrong.
+testing::AssertionResult ReportsLineAndFault(const String& message, int line, const String& detail);
 
 inline void PrintTo(const TRect& r, std::ostream* os) {
     *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";

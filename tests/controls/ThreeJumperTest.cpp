@@ -6,6 +6,7 @@
 #include "Form.h"
 #include "FormBindings.h"
 #include "FormReader.h"
+#include "RadioPanel.h"
 #include "SetupCtrls.h"
 #include "TestSupport.h"
 
@@ -20,17 +21,10 @@
 
 namespace {
 
-// Stands in for the option panel: the jumper knows it by its class name.
-class TStandInRadioPanel : public TCustomPanel {
-public:
-    using TCustomPanel::TCustomPanel;
-    String ClassName() const override { return "TRadioPanel"; }
-};
-
 // A class derived from the option panel is not the option panel.
-class TDerivedRadioPanel : public TStandInRadioPanel {
+class TDerivedRadioPanel : public TRadioPanel {
 public:
-    using TStandInRadioPanel::TStandInRadioPanel;
+    using TRadioPanel::TRadioPanel;
     String ClassName() const override { return "TDerivedRadioPanel"; }
 };
 
@@ -88,7 +82,8 @@ TColor HighLevelJumperPixel(TJumperState state, const TLook& look, int x, int y)
 class ThreeJumperTest : public testing::Test {
 protected:
     void SetUp() override {
-        Panel = std::make_unique<TStandInRadioPanel>(nullptr);
+        Panel = std::make_unique<TRadioPanel>(nullptr);
+        Panel->SetVisible(true); // as in its popup
         Panel->SetBevelOuter(bvNone);
         Panel->SetBounds(0, 0, 150, 120);
         Panel->SetColor(PanelColor);
@@ -109,7 +104,7 @@ protected:
                     << "state " << state << " at " << x << ", " << y;
     }
 
-    std::unique_ptr<TStandInRadioPanel> Panel;
+    std::unique_ptr<TRadioPanel> Panel;
     TCountingJumper* Jumper = nullptr;
     TBitmap Shown;
 };
@@ -161,7 +156,7 @@ TEST_F(ThreeJumperTest, BackgroundIsTheColourOfAnOptionPanelOnlyAndOtherwiseButt
         TColor Background;
     };
     const Case cases[] = {
-        {"the option panel", [] { return new TStandInRadioPanel(nullptr); }, PanelColor},
+        {"the option panel", [] { return new TRadioPanel(nullptr); }, PanelColor},
         {"a plain panel", [] { return new TCustomPanel(nullptr); }, ColorToRGB(clBtnFace)},
         {"a class derived from the option panel", [] { return new TDerivedRadioPanel(nullptr); },
          ColorToRGB(clBtnFace)},

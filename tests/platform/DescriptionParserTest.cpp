@@ -1,6 +1,8 @@
 #include "DescriptionParser.h"
 #include "Exception.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -157,10 +159,7 @@ TEST(DescriptionParserTest, MalformedTextNamesTheLineOfTheFault) {
             Parse(c.Text);
             ADD_FAILURE() << c.What << ": no error";
         } catch (const EReadError& error) {
-            String message = error.what();
-            String where = "test.dfm line " + std::to_string(c.Line) + ": ";
-            EXPECT_EQ(message.substr(0, where.size()), where) << c.What << ": " << message;
-            EXPECT_NE(message.find(c.Detail), String::npos) << c.What << ": " << message;
+            EXPECT_TRUE(ReportsLineAndFault(error.what(), c.Line, c.Detail)) << c.What;
         }
     }
 }

@@ -313,10 +313,7 @@ TEST_F(FormReaderTest, FaultsNameTheirLineAndLeaveNothingBehind) {
             TTestForm form(nullptr, c.Text);
             ADD_FAILURE() << c.What << ": no error";
         } catch (const EReadError& error) {
-            String message = error.what();
-            String where = "test.dfm line " + std::to_string(c.Line) + ": ";
-            EXPECT_EQ(message.substr(0, where.size()), where) << c.What << ": " << message;
-            EXPECT_NE(message.find(c.Detail), String::npos) << c.What << ": " << message;
+            EXPECT_TRUE(ReportsLineAndFault(error.what(), c.Line, c.Detail)) << c.What;
         }
         EXPECT_FALSE(WindowShownWhileReading) << c.What;
         EXPECT_EQ(Screen->FormCount(), formsBefore) << c.What;
