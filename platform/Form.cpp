@@ -137,6 +137,8 @@ void TForm::BoundsChanged(int, int) {
     Realign();
 }
 
+// The window moved or was resized from outside: the bounds follow it, and a
+// change lays out the menu bar and the client area (BoundsChanged).
 void TForm::WindowGeometryChanged() {
     QRect frame = FWindow->frameGeometry();
     FFollowingWindow = true;
@@ -147,8 +149,6 @@ void TForm::WindowGeometryChanged() {
         throw;
     }
     FFollowingWindow = false;
-    LayOutWindow();
-    Realign();
 }
 
 void TForm::WindowStateChanged() {
